@@ -1,0 +1,32 @@
+#include "model/GameHost.h"
+
+#include <utility>
+
+namespace {
+GameHost& HostStorage() {
+    static GameHost host;
+    return host;
+}
+} // namespace
+
+void SetGameHost(GameHost host) { HostStorage() = std::move(host); }
+const GameHost& Host() { return HostStorage(); }
+
+void HostErrorBox(const std::string& text) {
+    if (Host().ErrorBox) Host().ErrorBox(text);
+}
+void ShowMessageBox(const std::string& text, const std::string& caption) {
+    if (Host().MessageBox) Host().MessageBox(text, caption);
+}
+void HostSystemError(const std::string& text, const std::string& caption) {
+    if (Host().SystemError) Host().SystemError(text, caption);
+}
+void HostPlaySound(const std::string& name) {
+    if (Host().PlaySound) Host().PlaySound(name);
+}
+void HostRefreshAfterDay() {
+    if (Host().RefreshAfterDay) Host().RefreshAfterDay();
+}
+void HostReturnToDefaultPage() {
+    if (Host().ReturnToDefaultPage) Host().ReturnToDefaultPage();
+}

@@ -1,0 +1,25 @@
+#include "persist/Autosave.h"
+
+#include "model/ProgramFolder.h"
+
+#include <filesystem>
+#include <system_error>
+
+std::string SaveFolder() {
+    std::string folder = ProgramFolder() + "save/";
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    return folder;
+}
+
+std::string AutosavePath() { return SaveFolder() + "autosave.sav"; }
+
+void DeleteAutosave() {
+    std::error_code ec;
+    std::filesystem::remove(AutosavePath(), ec);
+}
+
+bool AutosaveExists() {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(AutosavePath(), ec);
+}

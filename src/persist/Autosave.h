@@ -1,0 +1,11 @@
+// The automatic save file: the program's folder + "save/autosave.sav".
+#pragma once
+
+#include <string>
+
+// The folder of the saves, created when missing; with a trailing '/'.
+std::string SaveFolder();
+std::string AutosavePath();
+// A missing file or a failure is ignored.
+void DeleteAutosave();
+bool AutosaveExists();

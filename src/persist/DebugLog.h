@@ -1,0 +1,15 @@
+// The plain-text debug log beside the executable, and the one error report.
+#pragma once
+
+#include <string>
+
+// The program's folder + "debug.txt".
+std::string DebugLogPath();
+// Appends text and one line feed; a log that cannot be written loses the line silently.
+void AppendDebugLine(const std::string& text);
+// Logs the text and shows the general error box (the text itself stands only in the log).
+void ReportError(const std::string& text);
+// The text of the general error box.
+std::string GeneralErrorBoxText();
+// Empties the log when it is larger than limit bytes; true when it was emptied.
+bool EmptyDebugLogIfLarger(unsigned long long limit);
