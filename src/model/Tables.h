@@ -1,0 +1,31 @@
+// The game's fixed vocabulary: character descriptions, services, visitor
+// categories, region traits and the name pools.
+#pragma once
+
+#include "model/Gamedata.h"
+
+#include <cstdint>
+#include <string>
+
+struct VisitorDescr {
+    int32_t Type = 0;
+    std::string Name;
+    int32_t Spending = 0;
+    int32_t SecurityEffect = 0;
+    int32_t Demand[ServiceKindCount] = {};
+};
+
+// An invalid type is reported and gives an empty name, no spending and no demands.
+VisitorDescr GetVisitorDescrByEnum(int type);
+std::string GetVisitorNameByEnum(int type);
+
+// The favourable or unfavourable text of a region trait; empty for any other code.
+std::string RegionTraitText(int code, bool favourable);
+
+std::string RandomFirstName(bool male);
+// "Quelbrin" while no property is owned, else a name from the pool.
+std::string DefaultBarName();
+
+// Fills GameState.CharDescrs (start-up) and GameState.Services (each new game).
+void BuildCharDescrs();
+void BuildServices();
