@@ -27,5 +27,14 @@ std::string RandomFirstName(bool male);
 std::string DefaultBarName();
 
 // Fills GameState.CharDescrs (start-up) and GameState.Services (each new game).
+// BuildCharDescrs empties the table first.
 void BuildCharDescrs();
 void BuildServices();
+
+// The two row builders: append a description with Id = its position + 1. At 50
+// descriptions the limit is reported and nothing is added.
+bool AddProfessionDescr(const char* title, const char* picture, int32_t pictureIndex, bool male,
+                        uint8_t role, uint8_t secondRole, double skill, double secondSkill,
+                        int32_t legality);
+bool AddContactDescr(const char* fixedName, const char* title, const char* picture,
+                     int32_t pictureIndex, bool male, uint8_t role);
