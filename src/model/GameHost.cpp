@@ -9,11 +9,18 @@ GameHost& HostStorage() {
 }
 } // namespace
 
-void SetGameHost(GameHost host) { HostStorage() = std::move(host); }
-const GameHost& Host() { return HostStorage(); }
+void SetGameHost(GameHost host) {
+    HostStorage() = std::move(host);
+}
+const GameHost& Host() {
+    return HostStorage();
+}
 
 void HostErrorBox(const std::string& text) {
     if (Host().ErrorBox) Host().ErrorBox(text);
+}
+void HostErrorReported(const std::string& text) {
+    if (Host().ErrorReported) Host().ErrorReported(text);
 }
 void ShowMessageBox(const std::string& text, const std::string& caption) {
     if (Host().MessageBox) Host().MessageBox(text, caption);

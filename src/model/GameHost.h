@@ -8,6 +8,8 @@
 struct GameHost {
     // The general error box of the error report (caption "In-game error", stop icon).
     std::function<void(const std::string& text)> ErrorBox;
+    // The text of each error report, before its box: quelbrin-sim prints it.
+    std::function<void(const std::string& text)> ErrorReported;
     // The game's modal message window with one OK button.
     std::function<void(const std::string& text, const std::string& caption)> MessageBox;
     // The system message box with the stop icon (save and load failures).
@@ -26,6 +28,7 @@ const GameHost& Host();
 
 // Calls that tolerate unset hooks.
 void HostErrorBox(const std::string& text);
+void HostErrorReported(const std::string& text);
 void ShowMessageBox(const std::string& text, const std::string& caption);
 void HostSystemError(const std::string& text, const std::string& caption);
 void HostPlaySound(const std::string& name);

@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <system_error>
 
-std::string DebugLogPath() { return ProgramFolder() + "debug.txt"; }
+std::string DebugLogPath() {
+    return ProgramFolder() + "debug.txt";
+}
 
 void AppendDebugLine(const std::string& text) {
     // Opened and closed for every line, so the file is complete at every moment.
@@ -28,6 +30,7 @@ std::string GeneralErrorBoxText() {
 
 void ReportError(const std::string& text) {
     AppendDebugLine(text);
+    HostErrorReported(text);
     HostErrorBox(GeneralErrorBoxText());
 }
 

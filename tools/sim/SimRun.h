@@ -1,0 +1,46 @@
+// One run of quelbrin-sim: its options, the seed it used and what it counted.
+#pragma once
+
+#include "Options.h"
+
+#include <cstdint>
+#include <string>
+
+// What happened during the run; every counter starts at 0.
+struct SimCounters {
+    int32_t DaysRun = 0;
+    int64_t MinCash = 0;
+    int64_t Raids = 0;
+    int64_t Seizures = 0;
+    int64_t Fights = 0;
+    int64_t Events = 0;
+    int64_t Bought = 0;
+    int64_t Hired = 0;
+    int64_t Retired = 0;
+};
+
+struct SimRun {
+    SimOptions Options;
+    uint32_t Seed = 0;
+    SimCounters Counters;
+};
+
+// Plays Options.Days game days: 24 hour ticks each through the game's clock, the bot
+// once a day, and a day line unless quiet. Keeps Counters up to date.
+void RunDays(SimRun& run);
+
+// The game's own load and save routines; false (with the reason printed) on failure.
+bool SimLoadGame(const std::string& path);
+bool SimSaveGame(const std::string& path);
+
+// "day <n> <mmmm dd> cash <c> properties <p> groups <g> characters <k>"
+std::string DayLine(int32_t n);
+// "summary {json}" with the keys seed, days, difficulty, cash, min_cash, worth,
+// properties, groups, characters, raids, seizures, fights, events, bought, hired, retired.
+std::string SummaryLine(const SimRun& run);
+// Cash plus the owned buildings' values minus every debt.
+int64_t Worth();
+int64_t GroupsPresent();
+
+// One line per building description: id, value, capacity and name, tab-separated.
+void PrintCatalogue();
