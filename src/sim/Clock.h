@@ -8,7 +8,7 @@
 #include <string>
 
 // The clock timer's logic; the window's 150 ms timer calls OnTimer. The window
-// also sets InTick while it carries out a command.
+// also sets InTick while it carries out a command, and repaints after each call.
 struct GameClock {
     bool InTick = false;
     int32_t TickCounter = 0;

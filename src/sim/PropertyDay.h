@@ -19,10 +19,13 @@ struct DayAccounts {
 struct DayContext {
     Property* P = nullptr;
     const BarDescr* D = nullptr;
-    int32_t Index = 0;         // the property's place in GameState.Properties
+    int32_t Index = 0; // the property's place in GameState.Properties
     DayAccounts A;
     bool CannotHold = false;
-    int32_t Management = 0;    // step 5
+    int32_t Management = 0; // step 5
+    // Step 15: occupied vacancies and their mean dishonesty, used again by step 16.
+    int32_t StaffCount = 0;
+    double Dishonesty = 0;
 };
 
 // Runs the 19 steps; returns false when the property was taken away during its day.

@@ -4,11 +4,15 @@
 
 #include "model/Game.h"
 #include "model/Text.h"
+#include "sim/PropertyDay.h"
+#include "sim/Random.h"
 #include "support/TestEnv.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <deque>
+#include <string>
 #include <vector>
 
 class SimWorld : public ::testing::Test {
@@ -23,8 +27,10 @@ protected:
         CopyText(p->Name, name);
         p->Value = d.Value;
         p->Supplies = 25.0;
-        for (int i = 0; i < 12; ++i) p->Potential[i] = d.Potential[i];
-        for (int i = 0; i < 8; ++i) p->Potential[12 + i] = d.Carried[i];
+        for (int i = 0; i < 12; ++i)
+            p->Potential[i] = d.Potential[i];
+        for (int i = 0; i < 8; ++i)
+            p->Potential[12 + i] = d.Carried[i];
         GameState.Properties.push_back(std::move(p));
         return GameState.Properties.back().get();
     }
@@ -73,4 +79,53 @@ protected:
         return g;
     }
     void Place(Property* p, const VisitorGroup& g) { p->Groups[p->GroupCount++] = g; }
+
+    // The context one step of the property's day works in.
+    DayContext Day(Property* p, int32_t management = 50) {
+        DayContext day;
+        day.P = p;
+        day.D = Descr(p);
+        day.Management = management;
+        return day;
+    }
 };
+
+// Feeds the game's random generator a fixed sequence while it lives; once the
+// sequence runs out every further draw repeats its last value.
+class ScriptedRandom {
+public:
+    explicit ScriptedRandom(std::vector<int32_t> values) : mValues(values.begin(), values.end()) {
+        SetRandomSourceForTesting([this] {
+            ++mDrawn;
+            if (!mValues.empty()) {
+                mLast = mValues.front();
+                mValues.pop_front();
+            }
+            return mLast;
+        });
+    }
+    ~ScriptedRandom() { SetRandomSourceForTesting(nullptr); }
+    ScriptedRandom(const ScriptedRandom&) = delete;
+    ScriptedRandom& operator=(const ScriptedRandom&) = delete;
+
+    int Drawn() const { return mDrawn; }
+    std::size_t Left() const { return mValues.size(); }
+
+private:
+    std::deque<int32_t> mValues;
+    int32_t mLast = 0;
+    int mDrawn = 0;
+};
+
+// Draws that pass every ChanceTest (and give RandomBetween its low end), or fail
+// every ChanceTest below certainty (and give RandomBetween its top).
+constexpr int32_t DrawPass = 0;
+constexpr int32_t DrawFail = 4094;
+
+// The newest log entries' texts, newest first.
+inline std::vector<std::string> LogTexts(const Property* p) {
+    std::vector<std::string> out;
+    for (int32_t i = 0; i < p->LogCount; ++i)
+        out.push_back(FieldText(p->Log[i].Text));
+    return out;
+}
