@@ -2,10 +2,38 @@
 #include "SimRun.h"
 
 #include "model/Game.h"
+#include "sim/Clock.h"
 
-// The game's clock and the daily update come with the simulation; until then a run
-// plays no days, and the summary says so with "days":0.
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// The scripted player's turn, once at the start of every game day.
+void BotTurn(SimBot bot) {
+    switch (bot) {
+    case SimBot::None:
+        break;
+    case SimBot::Greedy:
+        break; // plays through the player actions once they exist
+    }
+}
+
+} // namespace
+
 void RunDays(SimRun& run) {
-    run.Counters.MinCash = GameState.Cash;
-    run.Counters.DaysRun = 0;
+    SimCounters& c = run.Counters;
+    c.MinCash = GameState.Cash;
+    c.DaysRun = 0;
+    for (int32_t n = 1; n <= run.Options.Days; ++n) {
+        BotTurn(run.Options.Bot);
+        const double dayTime = GameState.GameTime;
+        // Real hour ticks: the daily update runs inside the 24th.
+        for (int hour = 0; hour < 24; ++hour)
+            HourTick();
+        c.DaysRun = n;
+        c.MinCash = std::min<int64_t>(c.MinCash, GameState.Cash);
+        if (!run.Options.Quiet) std::printf("%s\n", DayLine(n, dayTime).c_str());
+    }
+    std::fflush(stdout);
 }

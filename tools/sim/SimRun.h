@@ -33,8 +33,9 @@ void RunDays(SimRun& run);
 bool SimLoadGame(const std::string& path);
 bool SimSaveGame(const std::string& path);
 
-// "day <n> <mmmm dd> cash <c> properties <p> groups <g> characters <k>"
-std::string DayLine(int32_t n);
+// "day <n> <mmmm dd> cash <c> properties <p> groups <g> characters <k>", dated by
+// a time of the day that was played (after its update the clock already shows the next).
+std::string DayLine(int32_t n, double dayTime);
 // "summary {json}" with the keys seed, days, difficulty, cash, min_cash, worth,
 // properties, groups, characters, raids, seizures, fights, events, bought, hired, retired.
 std::string SummaryLine(const SimRun& run);

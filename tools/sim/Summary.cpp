@@ -22,8 +22,8 @@ int64_t GroupsPresent() {
     return groups;
 }
 
-std::string DayLine(int32_t n) {
-    return "day " + std::to_string(n) + " " + FormatLogDate(GameState.GameTime) + " cash " +
+std::string DayLine(int32_t n, double dayTime) {
+    return "day " + std::to_string(n) + " " + FormatLogDate(dayTime) + " cash " +
            std::to_string(GameState.Cash) + " properties " +
            std::to_string(GameState.PropertyCount()) + " groups " +
            std::to_string(GroupsPresent()) + " characters " +
