@@ -1,0 +1,7 @@
+#include "sim/Stats.h"
+
+GameStatistics GameStats;
+
+void ResetGameStats() {
+    GameStats = GameStatistics();
+}
