@@ -47,5 +47,14 @@ BarDescr MakeBarDescr(int32_t id, int32_t value, int32_t capacity,
 // Writes d as Buildings/<file> of the folder.
 void WriteBuildingFile(const TempProgramFolder& folder, const std::string& file, const BarDescr& d);
 
+// A small catalogue that stands in for the game's buildings in simulation tests and
+// headless runs: eight buildings of several sizes (capacity 4..50) and prices
+// (8000..120000), with region traits, closed slots between open ones, agents,
+// strip-show and security posts, and a post nobody can be hired for.
+std::vector<BarDescr> FixtureCatalogue();
+// Writes the fixture catalogue as Buildings/<id>.dat under folder (a path ending in '/').
+void WriteFixtureCatalogue(const std::string& folder);
+void WriteFixtureCatalogue(const TempProgramFolder& folder);
+
 // Reads a whole file; empty when missing.
 std::string ReadWholeFile(const std::string& path);
