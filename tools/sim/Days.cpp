@@ -1,4 +1,5 @@
 // The days of a run.
+#include "GreedyBot.h"
 #include "SimRun.h"
 
 #include "model/Game.h"
@@ -15,7 +16,8 @@ void BotTurn(SimBot bot) {
     case SimBot::None:
         break;
     case SimBot::Greedy:
-        break; // plays through the player actions once they exist
+        GreedyBotDay();
+        break;
     }
 }
 

@@ -6,17 +6,11 @@
 #include <cstdint>
 #include <string>
 
-// What happened during the run; every counter starts at 0.
+// What the run itself keeps; what happened in the game is counted by the core
+// (sim/Stats.h).
 struct SimCounters {
     int32_t DaysRun = 0;
     int64_t MinCash = 0;
-    int64_t Raids = 0;
-    int64_t Seizures = 0;
-    int64_t Fights = 0;
-    int64_t Events = 0;
-    int64_t Bought = 0;
-    int64_t Hired = 0;
-    int64_t Retired = 0;
 };
 
 struct SimRun {

@@ -3,6 +3,7 @@
 #include "model/Game.h"
 #include "model/Text.h"
 #include "sim/Format.h"
+#include "sim/Stats.h"
 
 #include <cstdio>
 
@@ -42,13 +43,17 @@ std::string SummaryLine(const SimRun& run) {
         {"properties", GameState.PropertyCount()},
         {"groups", GroupsPresent()},
         {"characters", GameState.CharacterCount()},
-        {"raids", c.Raids},
-        {"seizures", c.Seizures},
-        {"fights", c.Fights},
-        {"events", c.Events},
-        {"bought", c.Bought},
-        {"hired", c.Hired},
-        {"retired", c.Retired},
+        {"raids", GameStats.Raids},
+        {"seizures", GameStats.Seizures},
+        {"fights", GameStats.Fights},
+        {"events", GameStats.Events},
+        {"bought", GameStats.Bought},
+        {"hired", GameStats.Hired},
+        {"retired", GameStats.Retired},
+        {"sold", GameStats.Sold},
+        {"fired", GameStats.Fired},
+        {"borrowed", GameStats.Borrowed},
+        {"repaid", GameStats.Repaid},
     };
     std::string json = "{";
     for (const auto& [key, value] : fields) {

@@ -6,6 +6,7 @@
 
 #include "model/Game.h"
 #include "model/Startup.h"
+#include "sim/Stats.h"
 
 #include <cstdio>
 #include <ctime>
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
         NewGameOnDay(o.StartDay ? *o.StartDay : LocalDayNumber());
     }
 
+    ResetGameStats();
     RunDays(run);
 
     if (!o.SaveFile.empty() && !SimSaveGame(o.SaveFile)) rc = 1;
