@@ -88,8 +88,10 @@ int32_t LegalityLevel(const Property* p, const BarDescr* d) {
     if (!p || !d || d->Capacity <= 0) return 50;
     int64_t sum = 0;
     ForEachEmployee(p, [&](const Character& ch, const CharDescr&) { sum += ch.Legality; });
-    int64_t l = static_cast<int64_t>(std::trunc(static_cast<double>(sum) / d->Capacity)) +
-                static_cast<int64_t>(p->BribeLevel) * 10 + 50;
+    // A bribe level outside 0..4 (bad data) counts as none, as the daily bribe takes it.
+    const int64_t bribe = p->BribeLevel >= 0 && p->BribeLevel <= 4 ? p->BribeLevel : 0;
+    int64_t l =
+        static_cast<int64_t>(std::trunc(static_cast<double>(sum) / d->Capacity)) + bribe * 10 + 50;
     if (d->GoodTrait == rtLegalityValue) l += 10;
     if (d->BadTrait == rtLegalityValue) l -= 10;
     return HoldWithin(l, 0, 100);

@@ -143,12 +143,13 @@ TEST_F(Levels, LegalityTruncatesTheStaffShareTowardZero) {
         int32_t bribe, capacity;
         int32_t level;
     } cases[] = {
-        {{-30, -20}, 0, 10, 45},                   // -50 / 10
-        {{-15}, 0, 10, 49},                        // trunc(-1.5) is -1, not -2
-        {{-30, -20}, 2, 10, 65},                   // each bribe level adds 10
-        {{-1000}, 0, 1, 0},                        // held at 0
-        {{}, 4, 10, 90},         {{}, 9, 10, 100}, // held at 100
-        {{-30}, 0, 0, 50},                         // no capacity: neutral
+        {{-30, -20}, 0, 10, 45},                      // -50 / 10
+        {{-15}, 0, 10, 49},                           // trunc(-1.5) is -1, not -2
+        {{-30, -20}, 2, 10, 65},                      // each bribe level adds 10
+        {{-1000}, 0, 1, 0},                           // held at 0
+        {{}, 4, 10, 90},         {{500}, 4, 10, 100}, // held at 100
+        {{}, 9, 10, 50},         {{}, -3, 10, 50},    // a level outside 0..4 counts as none
+        {{-30}, 0, 0, 50},                            // no capacity: neutral
     };
     for (const Case& c : cases) {
         Reown(MakeBarDescr(1, 10000, c.capacity));
