@@ -51,3 +51,28 @@ bool AnyPixelNot(const Bitmap& b, int left, int top, int right, int bottom, Colo
             if (!(b.PixelColor(x, y) == c)) return true;
     return false;
 }
+
+Bitmap MakeCodedBitmap(int w, int h, int base) {
+    Bitmap b(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            b.SetPixel(x, y, RGB(x % 256, y % 256, base + y / 256 + 2 * (x / 256)));
+    return b;
+}
+
+void WriteCodedBmp(const std::string& path, int w, int h, int base) {
+    Bitmap b = MakeCodedBitmap(w, h, base);
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    SDL_SaveBMP(b.Surface(), path.c_str());
+}
+
+Coded CodeAt(const Bitmap& b, int x, int y) {
+    Color c = b.PixelColor(x, y);
+    if (c.b < 150 || c.b > 207 || c.b % 10 > 7) return Coded{-1, 0, 0};
+    int base = c.b / 10 * 10, high = c.b - base;
+    return Coded{base, c.r + 256 * (high / 2), c.g + 256 * (high % 2)};
+}
+
+std::ostream& operator<<(std::ostream& os, const Coded& c) {
+    return os << "[" << c.base << ": " << c.x << ", " << c.y << "]";
+}
