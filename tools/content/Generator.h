@@ -29,6 +29,11 @@ struct RegisterGenerator {
 // In one .cpp file: QLB_CONTENT_GENERATOR(sounds, GenerateSounds);
 #define QLB_CONTENT_GENERATOR(name, fn) static RegisterGenerator qlb_generator_##name(#name, fn)
 
+// The --sheet writer; the sheet module installs itself here. A function-local object, so
+// the module's static initialiser can set it whatever the order of initialisation.
+using SheetWriter = std::function<int(const ContentPaths&, const std::string&)>;
+SheetWriter& ContactSheetWriter();
+
 // A generator that meets bad input throws this; the build stops with the message.
 struct ContentError : std::runtime_error {
     using std::runtime_error::runtime_error;

@@ -14,20 +14,27 @@ std::vector<GeneratorEntry>& ContentGenerators() {
     return list;
 }
 
-// Set by the sheet module when it exists.
-std::function<int(const ContentPaths&, const std::string&)> gWriteContactSheet;
+SheetWriter& ContactSheetWriter() {
+    static SheetWriter writer;
+    return writer;
+}
 
 int main(int argc, char** argv) {
     ContentPaths paths;
     std::string only, sheet;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
-        if (a == "--sources" && i + 1 < argc) paths.Sources = argv[++i];
-        else if (a == "--only" && i + 1 < argc) only = argv[++i];
-        else if (a == "--sheet" && i + 1 < argc) sheet = argv[++i];
-        else if (!a.empty() && a[0] != '-' && paths.Out.empty()) paths.Out = a;
+        if (a == "--sources" && i + 1 < argc)
+            paths.Sources = argv[++i];
+        else if (a == "--only" && i + 1 < argc)
+            only = argv[++i];
+        else if (a == "--sheet" && i + 1 < argc)
+            sheet = argv[++i];
+        else if (!a.empty() && a[0] != '-' && paths.Out.empty())
+            paths.Out = a;
         else {
-            std::fprintf(stderr, "usage: quelbrin-content OUTDIR [--sources DIR] [--only NAME] [--sheet FILE.png]\n");
+            std::fprintf(stderr, "usage: quelbrin-content OUTDIR [--sources DIR] [--only NAME] "
+                                 "[--sheet FILE.png]\n");
             return 2;
         }
     }
@@ -48,15 +55,18 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "quelbrin-content: %s: %s\n", g.Name.c_str(), e.what());
             return 1;
         }
-        auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0).count();
-        std::printf("quelbrin-content: %s done in %lld ms\n", g.Name.c_str(), static_cast<long long>(ms));
+        auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                      std::chrono::steady_clock::now() - t0)
+                      .count();
+        std::printf("quelbrin-content: %s done in %lld ms\n", g.Name.c_str(),
+                    static_cast<long long>(ms));
     }
     if (!sheet.empty()) {
-        if (!gWriteContactSheet) {
+        if (!ContactSheetWriter()) {
             std::fprintf(stderr, "quelbrin-content: no contact sheet support built in\n");
             return 1;
         }
-        return gWriteContactSheet(paths, sheet);
+        return ContactSheetWriter()(paths, sheet);
     }
     return 0;
 }
