@@ -109,6 +109,28 @@ TEST_F(Clock, DailyUpdateSkipsAPropertyWithoutDescription) {
     EXPECT_EQ(host.Refreshes, 1);
 }
 
+TEST_F(Clock, SeizureDuringItsDayLetsTheNextPropertyHaveItsDay) {
+    Property* seized = Own(MakeBarDescr(1, 10000, 10), "First");
+    Property* b = Own(MakeBarDescr(2, 10000, 10), "Second");
+    Property* c = Own(MakeBarDescr(3, 10000, 10), "Third");
+    GameState.Cash = 1000;
+    GameState.GameTime = start + 5 + 23.0 / 24;
+    seized->FineDueTime = start + 4; // overdue, and no money to pay
+    ScriptedRandom draw({DrawFail});
+    DailyUpdate();
+    ASSERT_EQ(GameState.PropertyCount(), 2);
+    EXPECT_EQ(GameState.Properties[0].get(), b);
+    EXPECT_EQ(GameState.Properties[1].get(), c);
+    for (Property* p : {b, c}) {
+        ASSERT_GT(p->LogCount, 0) << p->Name;
+        EXPECT_EQ(FieldText(p->Log[0].Text), "December 12 total: $0") << p->Name;
+    }
+    ASSERT_EQ(host.Messages.size(), 1u);
+    EXPECT_EQ(host.Messages[0].first,
+              "Your First has been seized by police in order to reimburse the fine.");
+    EXPECT_EQ(host.Refreshes, 1);
+}
+
 TEST_F(Clock, LogKeepsTheNewest24) {
     Property* p = Own(MakeBarDescr(1, 10000, 10));
     Property* other = Own(MakeBarDescr(2, 10000, 10));
