@@ -58,6 +58,18 @@ TEST_F(RulerTest, FifteenIconsScrollSeventeenPixels) {
     EXPECT_EQ(w.Pixel(694, 521), ruler->Strip().Pixel(627, 39));
 }
 
+TEST_F(RulerTest, ALongRowIsDrawnAndHitToItsLastIcon) {
+    AddCandidates(80); // more than the 71 icons of 3020 pixels
+    ruler->SetTab(rtCandidates);
+    EXPECT_EQ(ruler->StripWidth(), 80 * 42 - 2);
+    ruler->SetScroll(100000);
+    EXPECT_EQ(ruler->mScrollX, 80 * 42 - 2 - 611);
+    EXPECT_EQ(ruler->IsHotArea(694, 40), rhItem);
+    EXPECT_EQ(ruler->LastHotIndex, 79);
+    Bitmap w = Painted();
+    EXPECT_EQ(w.PixelColor(694, 482), TextColor); // the last icon's frame, right edge
+}
+
 TEST_F(RulerTest, AShortRowHasNoArrowsAndAnEmptyRowNoItems) {
     AddCandidates(3);
     ruler->SetTab(rtCandidates);
