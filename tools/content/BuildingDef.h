@@ -30,7 +30,7 @@ struct BuildingDef {
 };
 
 // Largest floor plan and photograph the pages have room for.
-constexpr int PlanMaxW = 395, PlanMaxH = 390;
+constexpr int PlanMaxW = 383, PlanMaxH = 380; // the plan stays on the notebook page
 constexpr int PhotoW = 184, PhotoH = 132;
 // The news lines cover the plan's top rows: nothing is drawn above this.
 constexpr int PlanNewsRows = 96;

@@ -1,4 +1,6 @@
-// Compiles content/buildings/*.txt into Buildings/N.dat.
+// Compiles content/buildings/*.txt into Buildings/N.dat, the photograph Nf.bmp
+// and the floor plan Np.bmp.
+#include "BuildingArt.h"
 #include "BuildingDef.h"
 #include "Generator.h"
 #include "model/BarDescrFile.h"
@@ -25,6 +27,8 @@ void GenerateBuildings(const ContentPaths& paths) {
     for (const BuildingDef& def : LoadBuildingDefs(paths.Sources + "/buildings")) {
         const std::string id = std::to_string(def.Record.Id);
         WriteBytes(out + id + ".dat", BarDescrFileBytes(def.Record));
+        DrawBuildingPhoto(def, out + id + "f.bmp");
+        DrawFloorPlan(def, out + id + "p.bmp");
     }
 }
 

@@ -134,6 +134,19 @@ void PaintProps(Canvas& c) {
     cairo_restore(cr);
 }
 
+constexpr uint32_t PaperSeed = 21;
+
+// The page's ruled lines, in play-area coordinates.
+void RuleLines(cairo_t* cr) {
+    cairo_set_line_width(cr, 1);
+    SetColor(cr, Bytes(150, 150, 190), 0.28);
+    for (int y = 66; y < 444; y += 19) {
+        cairo_move_to(cr, 31, y + 0.5);
+        cairo_line_to(cr, 467, y + 0.5);
+    }
+    cairo_stroke(cr);
+}
+
 void PaintOpenNotebook(Canvas& c) {
     Play p(c);
     cairo_t* cr = p.cr;
@@ -158,7 +171,7 @@ void PaintOpenNotebook(Canvas& c) {
     cairo_rectangle(cr, 30, 12, 438, 436);
     DropShadow(cr, 1, 1, 2, 0.4);
     Canvas paper(c.Width(), c.Height());
-    PaintPaper(paper, PlayX + 30, PlayY + 12, 438, 436, Paper, 21);
+    PaintPaper(paper, PlayX + 30, PlayY + 12, 438, 436, Paper, PaperSeed);
     cairo_rectangle(cr, 30, 12, 438, 436);
     cairo_save(cr);
     cairo_set_source_surface(cr, paper.Surface(), -PlayX, -PlayY);
@@ -173,13 +186,7 @@ void PaintOpenNotebook(Canvas& c) {
     cairo_fill(cr);
     cairo_pattern_destroy(bind);
     // Ruled lines, the margin and the letterhead.
-    cairo_set_line_width(cr, 1);
-    SetColor(cr, Bytes(150, 150, 190), 0.28);
-    for (int y = 66; y < 444; y += 19) {
-        cairo_move_to(cr, 31, y + 0.5);
-        cairo_line_to(cr, 467, y + 0.5);
-    }
-    cairo_stroke(cr);
+    RuleLines(cr);
     SetColor(cr, Bytes(196, 70, 60), 0.45);
     cairo_move_to(cr, 66.5, 13);
     cairo_line_to(cr, 66.5, 447);
@@ -661,6 +668,14 @@ void PaintDesk(Canvas& c, Notebook notebook, bool withButtons) {
         for (int i = 0; i < 4; ++i)
             PaintSpeedButton(c, i, false);
     PaintRulerBody(c);
+}
+
+void PaintNotebookPaper(Canvas& scene, int x, int y, int w, int h) {
+    PaintPaper(scene, PlayX + x, PlayY + y, w, h, Paper, PaperSeed);
+    Play p(scene);
+    cairo_rectangle(p.cr, x, y, w, h);
+    cairo_clip(p.cr);
+    RuleLines(p.cr);
 }
 
 } // namespace content

@@ -13,6 +13,11 @@ constexpr int PlayX = 250, PlayY = 232;
 
 enum class Notebook { Open, Closed };
 
+// The open notebook's paper with its ruled lines over the play-area rectangle
+// (x, y, w, h) of a scene canvas. The floor plans are drawn on the same paper, so
+// they lie on the page without a seam.
+void PaintNotebookPaper(Canvas& scene, int x, int y, int w, int h);
+
 // The scene without any of the game's overlay strips; the speed buttons are left out
 // when `withButtons` is false (their pressed looks are painted on that version).
 void PaintDesk(Canvas& c, Notebook notebook, bool withButtons);
