@@ -18,11 +18,12 @@ cp "$build/quelbrin-sim" "$game/"
 [ -d "$build/Buildings" ] && cp -r "$build/Buildings" "$game/"
 sim="$game/quelbrin-sim"
 
-"$sim" --seed 5 --date 2026-12-07 --difficulty 3 --days 2 --quiet --save "$work/a.sav" \
-    >"$work/a.out" || fail "save run exit $?"
+"$sim" --seed 5 --date 2026-12-07 --difficulty 3 --days 8 --bot greedy --quiet \
+    --save "$work/a.sav" >"$work/a.out" || fail "save run exit $?"
 summary_a="$(grep '^summary ' "$work/a.out")" || fail "no summary"
 characters="$(sed 's/.*"characters":\([0-9]*\).*/\1/' <<<"$summary_a")"
 properties="$(sed 's/.*"properties":\([0-9]*\).*/\1/' <<<"$summary_a")"
+[ "$properties" -gt 0 ] || fail "the greedy player bought nothing: $summary_a"
 size=$(stat -c %s "$work/a.sav")
 [ "$size" -eq $((8102 + 25328 * properties + 152 * characters)) ] ||
     fail "a.sav has $size bytes for $properties properties and $characters characters"
@@ -34,6 +35,12 @@ cmp -s "$work/a.sav" "$work/b.sav" || fail "save, load, save changed the file"
 grep -q '"difficulty":3,' "$work/b.out" || fail "loaded difficulty: $(cat "$work/b.out")"
 cash_a="$(sed 's/.*"cash":\(-\?[0-9]*\).*/\1/' <<<"$summary_a")"
 grep -q "\"cash\":$cash_a," "$work/b.out" || fail "loaded cash: $(cat "$work/b.out")"
+
+# A loaded game plays on, the same way each time.
+"$sim" --seed 4 --days 3 --bot greedy --load "$work/a.sav" >"$work/p1.out" || fail "play on exit $?"
+"$sim" --seed 4 --days 3 --bot greedy --load "$work/a.sav" >"$work/p2.out" || fail "play on exit $?"
+cmp -s "$work/p1.out" "$work/p2.out" || fail "two runs from one file differ"
+grep -q '"days":3,' "$work/p1.out" || fail "loaded game did not play: $(cat "$work/p1.out")"
 
 # A file that is no saved game: exit 1, the game's message, no summary.
 head -c 100 "$work/a.sav" >"$work/cut.sav"
