@@ -15,7 +15,22 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 game="$work/game"
 mkdir -p "$game"
 cp "$build/quelbrin-sim" "$game/"
-[ -d "$build/Buildings" ] && cp -r "$build/Buildings" "$game/"
+if [ -d "$build/Buildings" ]; then
+    cp -r "$build/Buildings" "$game/"
+else
+    # A build without content: one plain building, label 9047, id 4, capacity 20,
+    # value 12000, so that the greedy player has something to buy.
+    mkdir -p "$game/Buildings"
+    python3 - "$game/Buildings/4.dat" <<'PY'
+import struct, sys
+rec = bytearray(1068)
+struct.pack_into("<ii", rec, 0, 9047, 4)
+struct.pack_into("<i", rec, 412, 20)
+struct.pack_into("<i", rec, 420, 12000)
+rec[936:945] = b"Test Hall"
+open(sys.argv[1], "wb").write(rec)
+PY
+fi
 sim="$game/quelbrin-sim"
 
 "$sim" --seed 5 --date 2026-12-07 --difficulty 3 --days 8 --bot greedy --quiet \
