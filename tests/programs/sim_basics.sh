@@ -1,15 +1,7 @@
 #!/usr/bin/env bash
 # quelbrin-sim as a checker runs it: the catalogue, bad arguments, repeatable runs,
 # and the player's autosave left alone. Runs a copy in a temporary program folder.
-set -euo pipefail
-build="$1"
-
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/common.bash" "$1"
 
 # Writes a little-endian int32 at a byte offset of a file.
 put32() {
@@ -30,10 +22,7 @@ building() {
     printf '%s' "$name" | dd of="$file" bs=1 seek=936 conv=notrunc status=none
 }
 
-game="$work/game"
 mkdir -p "$game/Buildings" "$game/save"
-cp "$build/quelbrin-sim" "$game/"
-sim="$game/quelbrin-sim"
 building "$game/Buildings/10.dat" 10 120000 40 "The Velvet Room"
 building "$game/Buildings/2.dat" 2 45000 12 "Corner Bar"
 building "$game/Buildings/7.dat" 7 80000 25 "Harbour Grill & Pub"

@@ -2,17 +2,7 @@
 # quelbrin-sim playing days: one line per game day dated by the day played, across
 # a year's end, the quiet switch, and repeatable output. Runs a copy in a temporary
 # program folder.
-set -euo pipefail
-build="$1"
-
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$work/game"
-cp "$build/quelbrin-sim" "$work/game/"
-sim="$work/game/quelbrin-sim"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/common.bash" "$1"
 
 out="$("$sim" --seed 5 --date 2026-12-30 --days 4 --difficulty 1)" || fail "exit $?"
 days="$(grep '^day ' <<<"$out")"

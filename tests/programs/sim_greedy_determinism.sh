@@ -2,19 +2,7 @@
 # Two greedy runs of 400 days from the same seed and date give the same bytes, and
 # the bot really plays: it buys, hires and the days run. Runs a copy of quelbrin-sim
 # in a temporary program folder with the fixture catalogue.
-set -euo pipefail
-build="$1"
-
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-game="$work/game"
-mkdir -p "$game"
-cp "$build/quelbrin-sim" "$game/"
+source "$(dirname "$0")/common.bash" "$1"
 "$build/qlb_fixture_buildings" "$game" || fail "could not write the fixture buildings"
 
 args=(--seed 7 --date 2026-03-01 --days 400 --bot greedy)

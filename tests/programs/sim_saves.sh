@@ -2,19 +2,7 @@
 # quelbrin-sim's --save and --load go through the game's own routines: a saved run
 # loads again to the same bytes, and a failed load or save exits 1 with the
 # game's message. Runs a copy in a temporary program folder.
-set -euo pipefail
-build="$1"
-
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME"
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-game="$work/game"
-mkdir -p "$game"
-cp "$build/quelbrin-sim" "$game/"
+source "$(dirname "$0")/common.bash" "$1"
 if [ -d "$build/Buildings" ]; then
     cp -r "$build/Buildings" "$game/"
 else
@@ -31,7 +19,6 @@ rec[936:945] = b"Test Hall"
 open(sys.argv[1], "wb").write(rec)
 PY
 fi
-sim="$game/quelbrin-sim"
 
 "$sim" --seed 5 --date 2026-12-07 --difficulty 3 --days 8 --bot greedy --quiet \
     --save "$work/a.sav" >"$work/a.out" || fail "save run exit $?"
