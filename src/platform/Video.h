@@ -1,0 +1,6 @@
+// Starts SDL's video system once, with the settings the game's windows need.
+#pragma once
+
+// False when no video system can be started (no display); windows then fail
+// to open and the caller goes on without them.
+bool EnsureVideo();
