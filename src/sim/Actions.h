@@ -61,3 +61,6 @@ ActionResult PayDebt();
 
 // The units the full-supplies order buys: 100 - trunc(Supplies).
 int32_t FullSuppliesUnits(double supplies);
+// The employees of the property's open positions whose honesty is not known yet:
+// what hidden cameras would reveal.
+int32_t UnobservedWorkers(const Property& p, const BarDescr& d);

@@ -87,13 +87,7 @@ ActionResult OrderHiddenCameras() {
     if (!p || !contact || !d) return {};
     const int32_t price = DiscountedPrice(d->Capacity * 500, contact->Relation);
     if (GameState.Cash < price) return NotEnoughCash(price, "Ordering Service");
-    int32_t unknown = 0;
-    for (int32_t slot = 0; slot < VacancyCount; ++slot) {
-        if (!d->Vacancies[slot].Open) continue;
-        const int32_t w = FindWorkerInSlot(p->BarId, slot);
-        if (w >= 0 && !GameState.Characters[w]->HonestyKnown) ++unknown;
-    }
-    if (unknown == 0) {
+    if (UnobservedWorkers(*p, *d) == 0) {
         ActionResult r;
         r.Prompt = PromptKind::Message;
         r.Text = "You have no new workers to keep your eye on.";
@@ -104,6 +98,16 @@ ActionResult OrderHiddenCameras() {
     AddLogEntry(p, "You've started to observe your workers.", lkNotice);
     // Charged once: the contact earns the price and the cash pays it here only.
     return Paid(contact, price, price);
+}
+
+int32_t UnobservedWorkers(const Property& p, const BarDescr& d) {
+    int32_t n = 0;
+    for (int32_t slot = 0; slot < VacancyCount; ++slot) {
+        if (!d.Vacancies[slot].Open) continue;
+        const int32_t w = FindWorkerInSlot(p.BarId, slot);
+        if (w >= 0 && !GameState.Characters[w]->HonestyKnown) ++n;
+    }
+    return n;
 }
 
 int32_t FullSuppliesUnits(double supplies) {

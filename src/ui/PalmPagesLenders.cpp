@@ -6,6 +6,7 @@
 
 #include "model/Game.h"
 #include "model/Text.h"
+#include "sim/Actions.h"
 #include "sim/Format.h"
 #include "sim/Prices.h"
 #include "ui/Utilities.h"
@@ -52,18 +53,6 @@ std::string RateText(const Character& lender) {
     if (text.size() > 2 && text.compare(text.size() - 2, 2, ".0") == 0)
         text.resize(text.size() - 2);
     return text + "%";
-}
-
-// Workers of the property whose honesty the cameras would reveal: the employees
-// of open positions whose honesty is not known yet.
-int UnobservedWorkers(const Property& p, const BarDescr& d) {
-    int n = 0;
-    for (int32_t slot = 0; slot < VacancyCount; ++slot) {
-        if (!d.Vacancies[slot].Open) continue;
-        int32_t w = FindWorkerInSlot(p.BarId, slot);
-        if (w >= 0 && !GameState.Characters[w]->HonestyKnown) ++n;
-    }
-    return n;
 }
 
 } // namespace
