@@ -48,9 +48,11 @@ void LoanSharkVisit(Character& shark, Property& target, const BarDescr& d) {
 
 void BankPresses(Character& bank, int32_t targetIndex, const BarDescr& d) {
     Property& target = *GameState.Properties[targetIndex];
+    // The chance of a reminder is drawn every overdue day, whatever the goodwill,
+    // so the draws that follow stay where they are.
+    const bool remind = ChanceTest(0.333);
     if (bank.Relation > -75) {
-        if (ChanceTest(0.333))
-            AddLogEntry(&target, "The bank informs you that your debt is overdue.", lkBad);
+        if (remind) AddLogEntry(&target, "The bank informs you that your debt is overdue.", lkBad);
     } else if (bank.Relation > -100) {
         AddLogEntry(&target,
                     "The bank is about to seize your " + FieldText(d.Name) +

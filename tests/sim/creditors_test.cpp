@@ -106,7 +106,7 @@ TEST_F(Creditors, TheBankWarnsThenSeizesOnTheDayGoodwillReachesMinus100) {
     {
         ScriptedDraws draws({});
         CreditorsDay();
-        EXPECT_EQ(draws.Drawn(), 0);
+        EXPECT_EQ(draws.Drawn(), 1); // the reminder's chance, drawn whatever the goodwill
         EXPECT_EQ(Log(a), "The bank is about to seize your bar in order to settle the debt.");
     }
     // -99.99 less 100000 / 25 x 0.002 = 8 reaches -100 today.
@@ -127,6 +127,35 @@ TEST_F(Creditors, TheBankWarnsThenSeizesOnTheDayGoodwillReachesMinus100) {
     EXPECT_EQ(host.DefaultPages, 1);
 }
 
+TEST_F(Creditors, TheBankDrawsItsReminderChanceFirstWhateverTheGoodwill) {
+    Property* p = Own(MakeBarDescr(1, 20000, 5), "Alpha");
+    struct Case {
+        double relation;
+        int32_t chance;
+        const char* log; // nullptr: nothing logged
+    } cases[] = {
+        {0.0, kPass, "The bank informs you that your debt is overdue."},
+        {0.0, kFail, nullptr},
+        {-80.0, kPass, "The bank is about to seize your bar in order to settle the debt."},
+        {-80.0, kFail, "The bank is about to seize your bar in order to settle the debt."},
+    };
+    for (const Case& c : cases) {
+        p->LogCount = 0;
+        Owe(bank, 1000, c.relation, 0);
+        // The second value is what the draw after the bank's turn gets.
+        ScriptedDraws draws({c.chance, 1234});
+        CreditorsDay();
+        EXPECT_EQ(draws.Drawn(), 1) << c.relation;
+        if (c.log) {
+            ASSERT_EQ(p->LogCount, 1) << c.relation;
+            EXPECT_EQ(Log(p), c.log);
+        } else {
+            EXPECT_EQ(p->LogCount, 0) << c.relation;
+        }
+        EXPECT_EQ(RandomInt(), 1234) << c.relation;
+    }
+}
+
 TEST_F(Creditors, ATargetOutOfRangeOrTheFirstOverdueDayDrawsANewTarget) {
     Own(MakeBarDescr(1, 20000, 5), "Alpha");
     Own(MakeBarDescr(2, 20000, 5), "Beta");
@@ -140,11 +169,12 @@ TEST_F(Creditors, ATargetOutOfRangeOrTheFirstOverdueDayDrawsANewTarget) {
         EXPECT_EQ(GameState.Properties[1]->LogCount, 1);
         EXPECT_EQ(GameState.Properties[0]->LogCount, 0);
     }
-    // A valid target is kept, except on the first overdue day.
+    // A valid target is kept, except on the first overdue day: only the reminder's
+    // chance is drawn.
     {
         ScriptedDraws draws({});
         CreditorsDay();
-        EXPECT_EQ(draws.Drawn(), 0);
+        EXPECT_EQ(draws.Drawn(), 1);
         EXPECT_EQ(bank->SeizeTarget, 1);
     }
     bank->DueDay = kToday - 1;
