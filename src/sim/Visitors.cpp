@@ -2,6 +2,7 @@
 #include "sim/PropertyDay.h"
 
 #include "model/Game.h"
+#include "model/Startup.h"
 #include "model/Tables.h"
 #include "sim/Random.h"
 
@@ -14,21 +15,6 @@ bool IsGroupType(int type) {
     return type >= 1 && type < VisitorTypeCount;
 }
 
-double DifficultyFactor(int difficulty) {
-    switch (difficulty) {
-    case 0:
-        return 1.5;
-    case 1:
-        return 1.0;
-    case 2:
-        return 0.85;
-    case 3:
-        return 0.7;
-    default:
-        return 1.0;
-    }
-}
-
 // RandomInt() mod 21 + base - 10: a spread of ten either side of the base.
 int32_t Around(int32_t base) {
     return RandomInt() % 21 + base - 10;
@@ -39,7 +25,7 @@ void FillGroup(VisitorGroup& g, int type) {
     g.Type = static_cast<uint8_t>(type);
     if (v.Spending != 0) {
         auto h = static_cast<int32_t>(
-            std::trunc((v.Spending + 15) * DifficultyFactor(GameState.Difficulty)));
+            std::trunc((v.Spending + 15) * VisitorSpendingFactor(GameState.Difficulty)));
         g.Profit = std::max((h + RandomInt() % 21 - 10) / 5 * 5, 0);
     }
     if (v.SecurityEffect != 0) g.SecurityEffect = Around(v.SecurityEffect);
