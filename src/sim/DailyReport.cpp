@@ -4,22 +4,16 @@
 #include "model/Game.h"
 #include "sim/Clock.h"
 #include "sim/Format.h"
+#include "sim/MoneyMath.h"
 
-#include <algorithm>
-#include <limits>
 #include <string>
 
 namespace {
 
-int32_t Money(int64_t v) {
-    return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
-
 // "Label: $1,200" with a signed adjustment right after the amount: "$1,200+$300".
 std::string Amount(const char* label, int64_t amount, int64_t adjust) {
-    std::string s = std::string(label) + FormatMoney(Money(amount));
-    if (adjust != 0) s += FormatSignedMoney(Money(adjust));
+    std::string s = std::string(label) + FormatMoney(HoldInt32(amount));
+    if (adjust != 0) s += FormatSignedMoney(HoldInt32(adjust));
     return s;
 }
 
@@ -35,7 +29,8 @@ void WriteDailyReport(DayContext& day) {
         AddReportLine(p, Amount("Profit from visitors: ", a.VisitorProfit, a.VisitorAdjust),
                       ColorReportText);
     if (a.Fee != 0)
-        AddReportLine(p, "Collected entrance fee: " + FormatMoney(Money(a.Fee)), ColorReportText);
+        AddReportLine(p, "Collected entrance fee: " + FormatMoney(HoldInt32(a.Fee)),
+                      ColorReportText);
     if (a.AgentProfit != 0 || a.AgentAdjust != 0)
         AddReportLine(p, Amount("Profit from agents: ", a.AgentProfit, a.AgentAdjust),
                       ColorReportText);
@@ -46,9 +41,9 @@ void WriteDailyReport(DayContext& day) {
     if (a.Salary != 0 || a.SalaryAdjust != 0)
         AddReportLine(p, Amount("Salary paid: ", a.Salary, -a.SalaryAdjust), ColorReportText);
     if (a.Bribe != 0)
-        AddReportLine(p, "Bribe paid: " + FormatMoney(Money(a.Bribe)), ColorReportText);
+        AddReportLine(p, "Bribe paid: " + FormatMoney(HoldInt32(a.Bribe)), ColorReportText);
 
-    const int32_t total = Money(a.Total);
+    const int32_t total = HoldInt32(a.Total);
     int32_t color = total == 0 ? ColorBlack : total < 0 ? ColorDarkRed : ColorGreen;
     AddReportLine(p, "Total: " + FormatSignedMoney(total), color);
 

@@ -4,6 +4,7 @@
 
 #include "model/Game.h"
 #include "sim/Clock.h"
+#include "sim/MoneyMath.h"
 #include "sim/Random.h"
 
 #include <algorithm>
@@ -14,11 +15,6 @@ namespace {
 
 int64_t Trunc(double v) {
     return static_cast<int64_t>(std::trunc(v));
-}
-
-int64_t Held32(int64_t v) {
-    return std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                               std::numeric_limits<int32_t>::max());
 }
 
 // Good trait first, then the bad one, so the bad trait wins when a building
@@ -97,7 +93,7 @@ void ApplyTraitsAndTotal(DayContext& day) {
     for (int64_t* v :
          {&a.VisitorProfit, &a.VisitorAdjust, &a.Fee, &a.AgentProfit, &a.AgentAdjust,
           &a.DeceiverLoss, &a.DeceiverAdjust, &a.Salary, &a.SalaryAdjust, &a.Bribe, &a.Total})
-        *v = Held32(*v);
+        *v = HoldInt32(*v);
     int64_t cash = static_cast<int64_t>(GameState.Cash) + a.Total;
     GameState.Cash =
         static_cast<int32_t>(std::clamp<int64_t>(cash, 0, std::numeric_limits<int32_t>::max()));

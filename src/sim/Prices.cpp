@@ -1,24 +1,12 @@
 #include "sim/Prices.h"
 
+#include "sim/MoneyMath.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 namespace {
-
-// trunc toward zero, held within the int32 range (NaN counts as 0).
-int64_t TruncHeld(double v) {
-    if (std::isnan(v)) return 0;
-    constexpr double lo = std::numeric_limits<int32_t>::min();
-    constexpr double hi = std::numeric_limits<int32_t>::max();
-    return static_cast<int64_t>(std::trunc(std::clamp(v, lo, hi)));
-}
-
-int32_t HeldInt32(int64_t v) {
-    return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
 
 // Upgrades are bought up to level 10; a larger figure in a loaded game is not refunded beyond it.
 constexpr int32_t MaxUpgradeLevel = 10;
@@ -30,23 +18,23 @@ double RelationFactor(double rel, double x) {
 }
 
 int32_t DiscountedPrice(int32_t amount, double rel) {
-    return HeldInt32(TruncHeld((1 - rel * 0.005) * amount) / 5 * 5);
+    return HoldInt32((1 - rel * 0.005) * amount) / 5 * 5;
 }
 
 int32_t SuppliesPrice(int32_t units, double rel) {
     // Every unit bought at once takes a further 0.5% off the whole order.
     double units50 = static_cast<double>(units) * 50;
-    return HeldInt32(TruncHeld((1 - rel * 0.005 - units * 0.005) * units50) / 5 * 5);
+    return HoldInt32((1 - rel * 0.005 - units * 0.005) * units50) / 5 * 5;
 }
 
 int32_t UpgradePrice(int32_t level, int32_t capacity, double rel) {
     double base = static_cast<double>(capacity) * 400 * (level * 0.4 + 1);
-    return DiscountedPrice(HeldInt32(TruncHeld(base)), rel);
+    return DiscountedPrice(HoldInt32(base), rel);
 }
 
 int32_t ResaleValue(const Property* p, const BarDescr* d, double rel) {
     if (!p) return 0;
-    int64_t v = TruncHeld((rel * 0.005 + 0.5) * p->Value) / 10 * 10;
+    int64_t v = HoldInt32((rel * 0.005 + 0.5) * p->Value) / 10 * 10;
     if (d) {
         // Each upgrade comes back at half its undiscounted price.
         for (int32_t level : {p->RepairLevel, p->TablewareLevel, p->EquipmentLevel}) {
@@ -55,7 +43,7 @@ int32_t ResaleValue(const Property* p, const BarDescr* d, double rel) {
                 v += UpgradePrice(i, d->Capacity, 100);
         }
     }
-    return HeldInt32(std::max<int64_t>(v, 0));
+    return HoldInt32(std::max<int64_t>(v, 0));
 }
 
 void AdjustRelation(Character* c, double amount) {
@@ -67,5 +55,5 @@ void AdjustRelation(Character* c, double amount) {
 
 int32_t LoanRepayment(const Character& lender) {
     double d = (1 + RelationFactor(lender.Relation, lender.InterestRate)) * lender.CreditLimit;
-    return HeldInt32(TruncHeld(d) / 10 * 10);
+    return HoldInt32(d) / 10 * 10;
 }
