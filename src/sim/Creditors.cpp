@@ -5,6 +5,7 @@
 #include "model/Tables.h"
 #include "model/Text.h"
 #include "sim/Clock.h"
+#include "sim/Format.h"
 #include "sim/MoneyMath.h"
 #include "sim/Prices.h"
 #include "sim/PropertyDay.h"
@@ -30,8 +31,7 @@ void LoanSharkVisit(Character& shark, Property& target, const BarDescr& d) {
                     " sent his guys with clubs to your %N. They've broken some stuff.",
                     " sent his bandits to your %N. They've damaged some equipment.",
                     " and his gang inflicted some damage to your building."});
-    if (auto at = text.find("%N"); at != std::string::npos) text.replace(at, 2, name);
-    AddLogEntry(&target, who + text, lkBad);
+    AddLogEntry(&target, who + FillPhrase(text, std::string(), name), lkBad);
     int32_t i = 0;
     while (i < target.GroupCount) {
         if (target.Groups[i].SecurityEffect != 0 || !ChanceTest(0.333)) {

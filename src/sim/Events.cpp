@@ -77,19 +77,8 @@ std::string ValueDropText() {
 }
 
 // Puts the amount and the property's name into a text variant.
-std::string Fill(std::string text, int32_t amount, const Property& p) {
-    const std::string a = FormatMoney(amount);
-    const std::string n = FieldText(p.Name);
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == 'A' || text[i + 1] == 'N')) {
-            out += text[i + 1] == 'A' ? a : n;
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
+std::string Fill(const std::string& text, int32_t amount, const Property& p) {
+    return FillPhrase(text, FormatMoney(amount), FieldText(p.Name));
 }
 
 void Report(Property* target, const std::string& text, uint8_t kind, bool large) {

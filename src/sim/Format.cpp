@@ -70,6 +70,21 @@ std::string FormatSignedMoney(int32_t amount) {
     return amount > 0 ? "+" + FormatMoney(amount) : FormatMoney(amount);
 }
 
+std::string FillPhrase(std::string_view phrase, const std::string& amount,
+                       const std::string& name) {
+    std::string out;
+    for (std::size_t i = 0; i < phrase.size(); ++i) {
+        if (phrase[i] == '%' && i + 1 < phrase.size() &&
+            (phrase[i + 1] == 'A' || phrase[i + 1] == 'N')) {
+            out += phrase[i + 1] == 'A' ? amount : name;
+            ++i;
+        } else {
+            out += phrase[i];
+        }
+    }
+    return out;
+}
+
 double DayNumberOf(int year, int month, int day) {
     return static_cast<double>(DaysFromCivil(year, month, day) - EpochOffset);
 }

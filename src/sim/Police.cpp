@@ -21,17 +21,7 @@ constexpr int32_t Fine = 5000;
 
 // Replaces every "%A" with the fine and every "%N" with the building's name.
 std::string Fill(const std::string& text, const std::string& name) {
-    const std::string a = FormatMoney(Fine);
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == 'A' || text[i + 1] == 'N')) {
-            out += text[i + 1] == 'A' ? a : name;
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
+    return FillPhrase(text, FormatMoney(Fine), name);
 }
 
 int32_t IndexOf(const Property* p) {

@@ -6,6 +6,7 @@
 #include "model/Tables.h"
 #include "model/Text.h"
 #include "sim/Clock.h"
+#include "sim/Format.h"
 #include "sim/Levels.h"
 #include "sim/Random.h"
 
@@ -26,40 +27,42 @@ bool IsGroupType(int type) {
 }
 
 // Puts the building's word where the phrase has its place for it.
-std::string WithName(std::string phrase, const std::string& name) {
-    if (auto at = phrase.find("%s"); at != std::string::npos) phrase.replace(at, 2, name);
-    return phrase;
+std::string WithName(const std::string& phrase, const std::string& name) {
+    return FillPhrase(phrase, std::string(), name);
 }
 
 int32_t HeldDesire(int64_t v) {
     return static_cast<int32_t>(std::clamp<int64_t>(v, 0, 100));
 }
 
-void LeaveUnhappy(DayContext& day, int32_t i) {
-    std::string phrase = PickPhrase({
-        " don't like your %s anymore.",
-        " don't want to stay in your %s anymore.",
-        " are leaving your %s.",
-        " are bored and so leaving your %s.",
-        " are very unpleased with your service and so leaving your %s.",
-        " are dissatisfied with your service and so leaving your %s.",
-    });
+// Group i leaves with the phrase the log gives its type.
+void Leave(DayContext& day, int32_t i, const std::string& phrase) {
     AddLogEntry(day.P, TypeName(day.P->Groups[i].Type) + WithName(phrase, BuildingWord(day)),
                 lkBad);
     RemoveVisitorGroup(day.P, i);
 }
 
+void LeaveUnhappy(DayContext& day, int32_t i) {
+    Leave(day, i,
+          PickPhrase({
+              " don't like your %N anymore.",
+              " don't want to stay in your %N anymore.",
+              " are leaving your %N.",
+              " are bored and so leaving your %N.",
+              " are very unpleased with your service and so leaving your %N.",
+              " are dissatisfied with your service and so leaving your %N.",
+          }));
+}
+
 void LeaveOverFee(DayContext& day, int32_t i) {
-    std::string phrase = PickPhrase({
-        " found a cheaper %s to visit.",
-        " chose another %s with free admission to visit.",
-        " can't afford to visit your %s anymore.",
-        " don't wish to pay that much for entering your %s and leaving it.",
-        " don't agree to pay the entrance fee anymore.",
-    });
-    AddLogEntry(day.P, TypeName(day.P->Groups[i].Type) + WithName(phrase, BuildingWord(day)),
-                lkBad);
-    RemoveVisitorGroup(day.P, i);
+    Leave(day, i,
+          PickPhrase({
+              " found a cheaper %N to visit.",
+              " chose another %N with free admission to visit.",
+              " can't afford to visit your %N anymore.",
+              " don't wish to pay that much for entering your %N and leaving it.",
+              " don't agree to pay the entrance fee anymore.",
+          }));
 }
 
 bool FeeDrivesAway(const DayContext& day, const VisitorGroup& g) {
@@ -130,13 +133,13 @@ void Arrivals(DayContext& day) {
     if (ChanceTest(d->Inflow / 30.0) || (firstDay && p->GroupCount == 0)) {
         if (AddVisitorGroup(p, d, 0, day.CannotHold, &at)) {
             std::string phrase = PickPhrase({
-                " found your %s is conveniently located and visit it.",
-                " live close to your %s and visit it.",
-                " live next to to your %s and visit it.",
-                " reside next to to your %s and visit it.",
-                " found your %s by accident and visit it.",
-                " found your %s by chance and visit it.",
-                " appreciate advantageous location of your %s and visit it.",
+                " found your %N is conveniently located and visit it.",
+                " live close to your %N and visit it.",
+                " live next to to your %N and visit it.",
+                " reside next to to your %N and visit it.",
+                " found your %N by accident and visit it.",
+                " found your %N by chance and visit it.",
+                " appreciate advantageous location of your %N and visit it.",
             });
             LogArrival(day, at, WithName(phrase, BuildingWord(day)));
         }
@@ -167,10 +170,10 @@ void Arrivals(DayContext& day) {
 void CannotHoldNotice(DayContext& day) {
     if (!day.CannotHold) return;
     std::string text = PickPhrase({
-        "New people can't visit your %s because you cannot hold them all.",
-        "New people wouldn't mind to visit your %s, however you cannot hold them all.",
-        "You're rejecting to new visitors because your %s cannot hold them all.",
-        "You're losing new visitors because your %s cannot hold them all.",
+        "New people can't visit your %N because you cannot hold them all.",
+        "New people wouldn't mind to visit your %N, however you cannot hold them all.",
+        "You're rejecting to new visitors because your %N cannot hold them all.",
+        "You're losing new visitors because your %N cannot hold them all.",
     });
     AddLogEntry(day.P, WithName(text, BuildingWord(day)), lkNotice);
 }
