@@ -55,7 +55,7 @@ uint8_t SoundKindByName(const std::string& name) {
     return 0;
 }
 
-SoundPlayer::SoundPlayer(SoundTimer& timer, const SoundSettings& settings, DeviceOpener open)
+SoundPlayer::SoundPlayer(Timer& timer, const SoundSettings& settings, DeviceOpener open)
     : mTimer(timer), mSettings(settings) {
     AudioOpenResult why = AudioOpenResult::Failed;
     std::unique_ptr<AudioDevice> device = open ? open(&why) : AudioDevice::Create(&why);
@@ -76,13 +76,13 @@ SoundPlayer::SoundPlayer(SoundTimer& timer, const SoundSettings& settings, Devic
     LoadDecoder();
     // The silent loop keeps the output running.
     PlaySound(skSilence);
-    mTimer.SetHandler([this] { Tick(); });
+    mTimer.OnTimer = [this] { Tick(); };
     mTimer.SetEnabled(true);
 }
 
 SoundPlayer::~SoundPlayer() {
     mTimer.SetEnabled(false);
-    mTimer.SetHandler({});
+    mTimer.OnTimer = nullptr;
     if (mLibrary) dlclose(mLibrary);
     for (auto& e : mSounds)
         e->Buffer->Stop();
@@ -223,7 +223,7 @@ void SoundPlayer::Tick() {
     if (mBusy) return;
     // Ticks per second and the fade step per tick: 3 and 3 at 300 ms. A timer
     // slower than a second still counts one tick, and a fast one still fades.
-    const int interval = std::max(1, mTimer.IntervalMs());
+    const int interval = std::max(1, mTimer.Interval());
     const int n = std::max(1, 1000 / interval);
     const int step = std::max(1, (100 / n) / 10);
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/AudioDevice.h"
+#include "platform/Timer.h"
 
 #include <cstdint>
 #include <functional>
@@ -24,16 +25,6 @@ enum SoundKind : uint8_t {
 // The kind behind a sound name of the game ("page", "click", "click2",
 // "bookopen"); 0 for any other name.
 uint8_t SoundKindByName(const std::string& name);
-
-// What the player needs of the window's timer: its interval, a handler and
-// the enabled flag.
-class SoundTimer {
-public:
-    virtual ~SoundTimer() = default;
-    virtual int IntervalMs() const = 0;
-    virtual void SetHandler(std::function<void()> handler) = 0;
-    virtual void SetEnabled(bool enabled) = 0;
-};
 
 // The decoder's entry point in liboggwrap.so.
 using OggLoadFileFunc = int (*)(const char* path, int32_t* size, void* format20, void** data);
@@ -64,10 +55,10 @@ public:
     using DeviceOpener = std::function<std::unique_ptr<AudioDevice>(AudioOpenResult*)>;
 
     // Opens the output (through open, or the real device when empty) and the
-    // decoder, starts the silent loop and the timer. Start-up problems are
+    // decoder, starts the silent loop and takes over the timer (its handler
+    // and enabled flag; the interval stays the window's). Start-up problems are
     // reported once each and leave the player silent.
-    explicit SoundPlayer(SoundTimer& timer, const SoundSettings& settings = {},
-                         DeviceOpener open = {});
+    explicit SoundPlayer(Timer& timer, const SoundSettings& settings = {}, DeviceOpener open = {});
     ~SoundPlayer();
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
@@ -94,7 +85,7 @@ private:
     void LoadDecoder();
 
     std::vector<std::unique_ptr<SoundEntry>> mSounds;
-    SoundTimer& mTimer;
+    Timer& mTimer; // the main window's, not ours
     SoundSettings mSettings;
     bool mBusy = false;
     std::unique_ptr<AudioDevice> mDevice;

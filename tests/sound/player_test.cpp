@@ -2,6 +2,8 @@
 // over SDL's dummy output: entries, fades, ambience changes, mute flags and the
 // start-up reports.
 #include "persist/DebugLog.h"
+#include "platform/FakeLoop.h"
+#include "platform/Timer.h"
 #include "sim/Random.h"
 #include "sound/Playsound.h"
 #include "support/TestEnv.h"
@@ -25,16 +27,23 @@ std::string BuildDir() {
     return std::string(b ? b : ".") + "/";
 }
 
-struct FakeTimer : SoundTimer {
-    int Interval = 300;
-    std::function<void()> Handler;
-    bool Enabled = false;
-    int IntervalMs() const override { return Interval; }
-    void SetHandler(std::function<void()> h) override { Handler = std::move(h); }
-    void SetEnabled(bool e) override { Enabled = e; }
+// The window's sound timer on a fake clock; off until the player starts it.
+struct SoundTimer {
+    FakeLoop f;
+    Timer timer{f.loop};
+    SoundTimer() {
+        timer.SetInterval(300);
+        timer.SetEnabled(false);
+    }
+    operator Timer&() { return timer; }
+    bool Enabled() const { return timer.Enabled(); }
+    bool HasHandler() const { return bool(timer.OnTimer); }
+    // Lets the clock run on by whole periods.
     void Fire(int times = 1) {
-        for (int i = 0; i < times; ++i)
-            if (Enabled && Handler) Handler();
+        for (int i = 0; i < times; ++i) {
+            f.now += uint64_t(timer.Interval());
+            f.loop.FireDueTimers();
+        }
     }
 };
 
@@ -108,7 +117,7 @@ protected:
 
     TempProgramFolder dir;
     HostRecorder host;
-    FakeTimer timer;
+    SoundTimer timer;
 };
 
 TEST_F(Player, StartsOnTheRealOutputWithTheSilentLoop) {
@@ -125,8 +134,8 @@ TEST_F(Player, StartsOnTheRealOutputWithTheSilentLoop) {
         EXPECT_TRUE(silence.Looping);
         EXPECT_EQ(silence.Volume, 100);
         EXPECT_TRUE(silence.Buffer->IsPlaying());
-        EXPECT_TRUE(timer.Enabled);
-        ASSERT_TRUE(timer.Handler);
+        EXPECT_TRUE(timer.Enabled());
+        ASSERT_TRUE(timer.HasHandler());
 
         // The callback moves the loop on.
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
@@ -138,8 +147,8 @@ TEST_F(Player, StartsOnTheRealOutputWithTheSilentLoop) {
         timer.Fire(3);
         EXPECT_EQ(EntriesOf(p, "click").size(), 1u);
     }
-    EXPECT_FALSE(timer.Enabled);
-    EXPECT_FALSE(timer.Handler);
+    EXPECT_FALSE(timer.Enabled());
+    EXPECT_FALSE(timer.HasHandler());
 }
 
 TEST_F(Player, DeviceProblemsAtStartReportOnceAndLeaveItSilent) {
@@ -161,7 +170,7 @@ TEST_F(Player, DeviceProblemsAtStartReportOnceAndLeaveItSilent) {
         EXPECT_FALSE(p.HasDevice());
         EXPECT_EQ(host.ErrorBoxes.size(), 1u);
         EXPECT_EQ(LogLines(), std::vector<std::string>{c.text});
-        EXPECT_FALSE(timer.Enabled);
+        EXPECT_FALSE(timer.Enabled());
         p.PlaySound(skClick);
         EXPECT_TRUE(p.Sounds().empty());
     }
@@ -175,7 +184,7 @@ TEST_F(Player, WithoutTheLibraryRunsSilentAfterOneReport) {
               std::vector<std::string>{"Cannot find the following library file: liboggwrap.so"});
     EXPECT_TRUE(p.HasDevice());
     EXPECT_FALSE(p.HasDecoder());
-    EXPECT_TRUE(timer.Enabled);
+    EXPECT_TRUE(timer.Enabled());
     p.PlaySound(skClick);
     timer.Fire(5);
     EXPECT_TRUE(p.Sounds().empty());
@@ -406,7 +415,7 @@ TEST_F(Player, MusicComesFromTheMusicFolderWhenThereIsAny) {
 TEST_F(Player, SlowTimerStillFades) {
     Install();
     ScriptedRandom rnd;
-    timer.Interval = 1500; // fewer than one tick a second
+    timer.timer.SetInterval(1500); // fewer than one tick a second
     SoundPlayer p(timer, {}, Silent());
     timer.Fire(2);
     ASSERT_EQ(p.Sounds().size(), 2u);
