@@ -4,6 +4,7 @@
 
 #include "model/Game.h"
 #include "sim/Prices.h"
+#include "ui/PalmPageParts.h"
 #include "ui/Utilities.h"
 
 #include <cmath>
@@ -18,13 +19,6 @@ const Character* SelectedCharacterRecord() {
     int32_t i = GameState.SelectedCharacter;
     if (i < 0 || i >= GameState.CharacterCount()) return nullptr;
     return GameState.Characters[i].get();
-}
-
-int CountGroupsOfType(const Property& p, int type) {
-    int n = 0;
-    for (int32_t i = 0; i < p.GroupCount && i < MaxGroups; ++i)
-        if (p.Groups[i].Type == type) ++n;
-    return n;
 }
 } // namespace
 
@@ -173,7 +167,7 @@ void GPalmScreen::TestCharacterAreas(int x, int y) {
         for (int t = 1; t < VisitorTypeCount; ++t) {
             if (d->Potential[t] <= 0) continue;
             int top = OrderRowTop + FeeRowStep * row++;
-            int count = campaign ? p->Potential[t] : CountGroupsOfType(*p, t);
+            int count = campaign ? p->Potential[t] : palm::CountGroupsOfType(*p, t);
             bool running = campaign ? p->AdCampaign[t] != 0 : p->ShowProgram[t] != 0;
             if (count > 0 && !running && PointInRect(150, top, 190, top + 15, x, y)) {
                 LastHotArea = campaign ? phOrderCampaign : phOrderShow;

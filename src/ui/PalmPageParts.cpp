@@ -15,6 +15,13 @@ std::string ServiceName(int kind) {
     return FieldText(GameState.Services[kind].Name);
 }
 
+int CountGroupsOfType(const Property& p, int type) {
+    int n = 0;
+    for (int32_t i = 0; i < p.GroupCount && i < MaxGroups; ++i)
+        if (p.Groups[i].Type == type) ++n;
+    return n;
+}
+
 void DrawPortrait(Canvas& canvas, const std::string& file, int frame) {
     if (const Bitmap* strip = GetTempBitmap(ImagesFolder(), file)) {
         int left = PortraitSize * frame;

@@ -23,6 +23,9 @@ constexpr int PortraitSize = 130;
 // The name GameState.Services gives a kind; empty outside 0..25.
 std::string ServiceName(int kind);
 
+// The visitor groups of that type present in the property.
+int CountGroupsOfType(const Property& p, int type);
+
 // Frame `frame` of a row of 130 x 130 portraits in Images/<file>, copied to
 // (5, 28, 135, 158) and framed in the text colour. A missing picture leaves the
 // frame empty.

@@ -30,13 +30,6 @@ void RowButton(GPalmScreen& palm, Canvas& canvas, int y) {
     palm.DrawCell(canvas, RowOrderCell, Rect{RowButtonLeft, y, RowButtonLeft + 40, y + 15});
 }
 
-int CountGroupsOfType(const Property& p, int type) {
-    int n = 0;
-    for (int32_t i = 0; i < p.GroupCount && i < MaxGroups; ++i)
-        if (p.Groups[i].Type == type) ++n;
-    return n;
-}
-
 } // namespace
 
 int DrawEstateAgentPart(GPalmScreen& palm, Canvas& canvas, const Character& c, const BarDescr* d,

@@ -6,17 +6,15 @@
 #include "model/Text.h"
 #include "sim/Format.h"
 #include "sim/Levels.h"
+#include "ui/PalmPageParts.h"
 #include "ui/Utilities.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace {
-constexpr int Column = 5;
-constexpr int ColumnWidth = 189;
-constexpr int BarRight = 189;
-constexpr int BarHeight = 19;
+using namespace palm;
 
+namespace {
 Color LogColor(uint8_t kind) {
     switch (kind) {
     case lkBad:
@@ -28,10 +26,6 @@ Color LogColor(uint8_t kind) {
     default:
         return TextColor;
     }
-}
-
-std::string ServiceName(int kind) {
-    return FieldText(GameState.Services[kind].Name);
 }
 } // namespace
 

@@ -14,50 +14,6 @@ constexpr int Visitors = 170; // Images/visitors.bmp, frames 0..6
 constexpr int People = 180;   // Images/people.bmp, frames 0..6
 } // namespace coded_pages
 
-// True when the page shows `text` at (x, y): every pixel the text alone puts on
-// a clean page is there.
-inline ::testing::AssertionResult PageShows(const Bitmap& page, const std::string& text, int x,
-                                            int y, bool bold = false) {
-    Bitmap ref(page.Width(), 40);
-    Canvas& c = ref.GetCanvas();
-    c.SetBrushStyle(bsSolid);
-    c.SetBrushColor(PageColor);
-    c.FillRect(Rect{0, 0, ref.Width(), 40});
-    c.SetFont("Arial", 8);
-    c.SetBold(bold);
-    c.SetFontColor(TextColor);
-    DrawTextAt(c, text, x, 10);
-    int w = c.TextWidth(text), h = c.TextHeight(text);
-    if (w == 0) return ::testing::AssertionFailure() << "no font";
-    for (int yy = 0; yy < h; ++yy)
-        for (int xx = x; xx < x + w; ++xx)
-            if (ref.PixelColor(xx, 10 + yy) != PageColor &&
-                ref.Pixel(xx, 10 + yy) != page.Pixel(xx, y + yy))
-                return ::testing::AssertionFailure()
-                       << "\"" << text << "\" differs at (" << xx << ", " << y + yy << ")";
-    return ::testing::AssertionSuccess();
-}
-
-// The first y in [from, to) at which the page shows text at x; -1 if none.
-inline int FindText(const Bitmap& page, const std::string& text, int x, int from, int to) {
-    for (int y = from; y < to; ++y)
-        if (PageShows(page, text, x, y)) return y;
-    return -1;
-}
-
-inline int TextWidthOf(const std::string& text, bool bold = false) {
-    Bitmap b(4, 4);
-    b.GetCanvas().SetFont("Arial", 8);
-    b.GetCanvas().SetBold(bold);
-    return b.GetCanvas().TextWidth(text);
-}
-
-inline int LineHeightOf() {
-    Bitmap b(4, 4);
-    b.GetCanvas().SetFont("Arial", 8);
-    return b.GetCanvas().TextHeight("X");
-}
-
 class PagesFixture : public PalmFixture {
 protected:
     PagesFixture() {

@@ -6,36 +6,6 @@
 
 namespace {
 
-// True when the page shows `text` at (x, y): every pixel the text alone puts on
-// a clean page is there (neighbours such as a descender above may touch the box).
-::testing::AssertionResult ShowsText(const Bitmap& page, const std::string& text, int x, int y,
-                                     Color color = TextColor, bool bold = false) {
-    Bitmap ref(page.Width(), 60);
-    Canvas& c = ref.GetCanvas();
-    c.SetBrushStyle(bsSolid);
-    c.SetBrushColor(PageColor);
-    c.FillRect(Rect{0, 0, ref.Width(), 60});
-    c.SetFont("Arial", 8);
-    c.SetBold(bold);
-    c.SetFontColor(color);
-    DrawTextAt(c, text, x, 10);
-    int w = c.TextWidth(text), h = c.TextHeight(text);
-    if (w == 0) return ::testing::AssertionFailure() << "no font";
-    for (int yy = 0; yy < h; ++yy)
-        for (int xx = x; xx < x + w; ++xx)
-            if (ref.PixelColor(xx, 10 + yy) != PageColor &&
-                ref.Pixel(xx, 10 + yy) != page.Pixel(xx, y + yy))
-                return ::testing::AssertionFailure()
-                       << "\"" << text << "\" differs at (" << xx << ", " << y + yy << ")";
-    return ::testing::AssertionSuccess();
-}
-
-int LineHeight() {
-    Bitmap b(10, 10);
-    b.GetCanvas().SetFont("Arial", 8);
-    return b.GetCanvas().TextHeight("X");
-}
-
 class PalmPages : public PalmFixture {
 protected:
     Canvas& PageCanvas() { return const_cast<Bitmap&>(Page()).GetCanvas(); }
@@ -55,7 +25,7 @@ TEST_F(PalmPages, BarGrooveFillAndTick) {
         EXPECT_EQ(Page().PixelColor(5, y), TextColor) << y;
     EXPECT_FALSE(AnyPixel(Page(), 5, top, 189, bottom, OrangeBarColor));
     EXPECT_EQ(Page().PixelColor(100, bottom - 6), PageColor);
-    EXPECT_TRUE(ShowsText(Page(), "Empty", 5, top));
+    EXPECT_TRUE(PageShows(Page(), "Empty", 5, top));
 
     // 100 %: filled over the whole groove, outlined in the text colour.
     const int top2 = 90, bottom2 = 109;
@@ -69,14 +39,14 @@ TEST_F(PalmPages, BarGrooveFillAndTick) {
     Bitmap probe(60, 20);
     probe.GetCanvas().SetFont("Arial", 8);
     int w = probe.GetCanvas().TextWidth("100");
-    EXPECT_TRUE(ShowsText(Page(), "100", 189 - 2 - w, top2));
+    EXPECT_TRUE(PageShows(Page(), "100", 189 - 2 - w, top2));
 
     // More than 100 % from data: the fill stays in the groove, the text says 150.
     const int top3 = 120, bottom3 = 139;
     palm->DrawValueBar(c, LightBarColor, 0, "150", "Over", 150, 5, top3, 189, bottom3);
     EXPECT_EQ(Page().PixelColor(188, bottom3 - 3), TextColor);
     EXPECT_EQ(Page().PixelColor(189, bottom3 - 3), PageColor);
-    EXPECT_TRUE(ShowsText(Page(), "150", 189 - 2 - probe.GetCanvas().TextWidth("150"), top3));
+    EXPECT_TRUE(PageShows(Page(), "150", 189 - 2 - probe.GetCanvas().TextWidth("150"), top3));
 }
 
 TEST_F(PalmPages, TheMarkerStandsAtItsPercentage) {
@@ -93,7 +63,7 @@ TEST_F(PalmPages, TheMarkerStandsAtItsPercentage) {
 
 TEST_F(PalmPages, TitleBoxAndSectionHeader) {
     palm->UpdateInternalScreen();
-    int h = LineHeight();
+    int h = LineHeightOf();
     EXPECT_EQ(palm->DrawPageTitle(PageCanvas(), "Statistics", 5), h + 4);
     EXPECT_EQ(Page().PixelColor(5, 5), TextColor);
     EXPECT_EQ(Page().PixelColor(188, 5 + h + 3), TextColor);
@@ -105,7 +75,7 @@ TEST_F(PalmPages, TitleBoxAndSectionHeader) {
     m.SetFont("Arial", 8);
     m.SetBold(true);
     int w = m.TextWidth("Statistics");
-    EXPECT_TRUE(ShowsText(Page(), "Statistics", 5 + (184 - w) / 2, 7, TextColor, true));
+    EXPECT_TRUE(PageShows(Page(), "Statistics", 5 + (184 - w) / 2, 7, true));
 
     int y = 60;
     EXPECT_EQ(palm->DrawSectionHeader(PageCanvas(), "Admission Fee", y), h);
@@ -118,7 +88,7 @@ TEST_F(PalmPages, TitleBoxAndSectionHeader) {
     EXPECT_EQ(Page().PixelColor((184 - hw) / 2 + hw + 8, mid), TextColor);
     EXPECT_EQ(Page().PixelColor(188, mid), TextColor);
     EXPECT_EQ(Page().PixelColor(189, mid), PageColor);
-    EXPECT_TRUE(ShowsText(Page(), "Admission Fee", (184 - hw) / 2 + 5, y, TextColor, true));
+    EXPECT_TRUE(PageShows(Page(), "Admission Fee", (184 - hw) / 2 + 5, y, true));
 }
 
 TEST_F(PalmPages, ReportBarsShowLevelsAndTheirMarkers) {
@@ -133,8 +103,8 @@ TEST_F(PalmPages, ReportBarsShowLevelsAndTheirMarkers) {
     for (int i = 0; i < 4; ++i) {
         int top = 60 + 21 * i, bottom = top + 19;
         std::string value = std::to_string(levels[i]);
-        EXPECT_TRUE(ShowsText(Page(), labels[i], 5, top)) << labels[i];
-        EXPECT_TRUE(ShowsText(Page(), value, 187 - b.GetCanvas().TextWidth(value), top));
+        EXPECT_TRUE(PageShows(Page(), labels[i], 5, top)) << labels[i];
+        EXPECT_TRUE(PageShows(Page(), value, 187 - b.GetCanvas().TextWidth(value), top));
         bool marker = i >= 2;
         // The marker's frame shows at its bottom row under a fill that does not reach it.
         if (levels[i] < 48)
@@ -143,7 +113,7 @@ TEST_F(PalmPages, ReportBarsShowLevelsAndTheirMarkers) {
             EXPECT_EQ(Page().PixelColor(95, bottom - 7) == PageColor, true) << i;
     }
     EXPECT_EQ(Page().PixelColor(100, 60 + 19 - 3), LightBarColor);
-    EXPECT_TRUE(ShowsText(Page(), "Blue Lamp",
+    EXPECT_TRUE(PageShows(Page(), "Blue Lamp",
                           5 + (184 -
                                [] {
                                    Bitmap t(1, 1);
@@ -152,12 +122,12 @@ TEST_F(PalmPages, ReportBarsShowLevelsAndTheirMarkers) {
                                    return t.GetCanvas().TextWidth("Blue Lamp");
                                }()) /
                                   2,
-                          7, TextColor, true));
+                          7, true));
 }
 
 TEST_F(PalmPages, ReportLinesAndTheLogInTheirColours) {
     Property& p = StartGameWithProperty();
-    int h = LineHeight();
+    int h = LineHeightOf();
     palm->SetMode(pmReport);
     // No report lines: no dated header; the log header stands at 164 even when empty.
     EXPECT_EQ(Page().PixelColor(6, 164 + h / 2), TextColor);
@@ -176,18 +146,18 @@ TEST_F(PalmPages, ReportLinesAndTheLogInTheirColours) {
     m.SetFont("Arial", 8);
     m.SetBold(true);
     int w = m.TextWidth("March 07 Report");
-    EXPECT_TRUE(ShowsText(Page(), "March 07 Report", (184 - w) / 2 + 5, 164, TextColor, true));
+    EXPECT_TRUE(PageShows(Page(), "March 07 Report", (184 - w) / 2 + 5, 164, true));
     int y = 164 + h;
-    EXPECT_TRUE(ShowsText(Page(), "Income: $1,200", 5, y, ColorFromNumber(ColorGreen)));
-    EXPECT_TRUE(ShowsText(Page(), "Salaries: $300", 5, y + h, RGB(149, 0, 0)));
+    EXPECT_TRUE(PageShows(Page(), "Income: $1,200", 5, y, false, ColorFromNumber(ColorGreen)));
+    EXPECT_TRUE(PageShows(Page(), "Salaries: $300", 5, y + h, false, RGB(149, 0, 0)));
     y += 2 * h + 12;
     int lw = m.TextWidth("Message Log");
-    EXPECT_TRUE(ShowsText(Page(), "Message Log", (184 - lw) / 2 + 5, y, TextColor, true));
+    EXPECT_TRUE(PageShows(Page(), "Message Log", (184 - lw) / 2 + 5, y, true));
     y += h;
-    EXPECT_TRUE(ShowsText(Page(), "The police raided the place.", 5, y, BadMessageColor));
-    EXPECT_TRUE(ShowsText(Page(), "A group left.", 5, y + h, NeutralMessageColor));
-    EXPECT_TRUE(ShowsText(Page(), "A good day.", 5, y + 2 * h, GoodMessageColor));
-    EXPECT_TRUE(ShowsText(Page(), "Odd kind.", 5, y + 3 * h, TextColor));
+    EXPECT_TRUE(PageShows(Page(), "The police raided the place.", 5, y, false, BadMessageColor));
+    EXPECT_TRUE(PageShows(Page(), "A group left.", 5, y + h, false, NeutralMessageColor));
+    EXPECT_TRUE(PageShows(Page(), "A good day.", 5, y + 2 * h, false, GoodMessageColor));
+    EXPECT_TRUE(PageShows(Page(), "Odd kind.", 5, y + 3 * h, false, TextColor));
 }
 
 TEST_F(PalmPages, ALongLogScrollsButNeverPassesTheDrawingSurface) {
@@ -208,7 +178,7 @@ TEST_F(PalmPages, ALongLogScrollsButNeverPassesTheDrawingSurface) {
 
 TEST_F(PalmPages, StatisticsShowOneBarPerRatedService) {
     Property& p = StartGameWithProperty();
-    int h = LineHeight();
+    int h = LineHeightOf();
     palm->SetMode(pmStatistics);
     int rated = 0;
     for (const ServiceDescr& s : GameState.Services)
@@ -216,7 +186,7 @@ TEST_F(PalmPages, StatisticsShowOneBarPerRatedService) {
     ASSERT_GT(rated, 0);
     int first = (h + 4) + h + 29;
     EXPECT_EQ(palm->ScreenHeight(), std::max(PalmViewHeight, first + 21 * rated + 20));
-    EXPECT_TRUE(ShowsText(Page(), FieldText(GameState.Services[skCooking].Name), 5, first));
+    EXPECT_TRUE(PageShows(Page(), FieldText(GameState.Services[skCooking].Name), 5, first));
     EXPECT_EQ(Page().PixelColor(100, first + 19 - 4), GrooveColor); // no staff: empty bars
     (void)p;
 
@@ -231,16 +201,16 @@ TEST_F(PalmPages, ManageRowsWithTheSelectedFee) {
     p.AdmissionFee = 0;
     palm->SetMode(pmManage);
     EXPECT_EQ(palm->ScreenHeight(), PalmViewHeight);
-    EXPECT_TRUE(ShowsText(Page(), "(free)", 5, 120));
-    EXPECT_TRUE(ShowsText(Page(), "[selected]", 62, 120));
+    EXPECT_TRUE(PageShows(Page(), "(free)", 5, 120));
+    EXPECT_TRUE(PageShows(Page(), "[selected]", 62, 120));
     EXPECT_EQ(CellAt(Page(), 65, 120), std::nullopt);
     for (int r = 1; r <= 4; ++r) {
-        EXPECT_TRUE(ShowsText(Page(), FormatMoney(r * 10), 5, 120 + 17 * r)) << r;
+        EXPECT_TRUE(PageShows(Page(), FormatMoney(r * 10), 5, 120 + 17 * r)) << r;
         EXPECT_EQ(CellAt(Page(), 104, 134 + 17 * r), (StripPoint{114, 334}));
     }
     p.AdmissionFee = 3;
     palm->UpdateInternalScreen();
-    EXPECT_TRUE(ShowsText(Page(), "[selected]", 62, 171));
+    EXPECT_TRUE(PageShows(Page(), "[selected]", 62, 171));
     EXPECT_EQ(CellAt(Page(), 65, 120), (StripPoint{75, 320}));
 }
 
