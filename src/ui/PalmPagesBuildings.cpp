@@ -63,10 +63,11 @@ int GPalmScreen::DrawBarDescrInfo(Canvas& canvas, const BarDescr* descr, int y) 
         int n = 0;
         for (const Vacancy& v : descr->Vacancies)
             if (v.Open && v.Kind == kind) ++n;
+        // Wrapped, so that a long list keeps its count out from under the scroll bar.
         if (n > 0)
-            y += DrawTextAt(canvas,
-                            TitlesForKind(static_cast<uint8_t>(kind)) + ": " + std::to_string(n),
-                            Column, y);
+            y += DrawTextWrapped(
+                canvas, TitlesForKind(static_cast<uint8_t>(kind)) + ": " + std::to_string(n),
+                Column, ColumnWidth, y);
     }
 
     y += 18;

@@ -97,6 +97,21 @@ TEST_F(BuildingPages, TraitsTakeTheirTextAndABlankLineEach) {
     EXPECT_TRUE(ShowsHeader("Vacancies", first + goodHeight + badHeight + 4));
 }
 
+TEST_F(BuildingPages, ALongTitleListWrapsWithItsCountInTheColumn) {
+    GameState.BarDescrs.push_back(MakeBarDescr(3, 20000, 8, {skStriptease}));
+    for (const char* title : {"Dancer", "Musician", "Singer", "Strip Dancer"})
+        AddDescr(true, skStriptease, title);
+    strip = Bitmap(); // no scroll bar: what is drawn under it shows
+    palm->SetMode(pmNewBuilding);
+    const int h = LineHeightOf();
+    int vacancies = FindHeader("Vacancies", 190, 400);
+    ASSERT_GT(vacancies, 0);
+    EXPECT_TRUE(PageShows(Page(), "Dancer/Musician/Singer/Strip Dancer:", 5, vacancies + 22));
+    EXPECT_TRUE(PageShows(Page(), "1", 5, vacancies + 22 + h));
+    EXPECT_TRUE(ShowsHeader("Potential Visitors", vacancies + 22 + 2 * h + 18));
+    EXPECT_FALSE(AnyPixelNot(Page(), 194, 0, PalmWidth, palm->ScreenHeight(), PageColor));
+}
+
 TEST_F(BuildingPages, CataloguePotentialsOfABuildingNotOwned) {
     StartGameWithProperty();
     GameState.BarDescrs.push_back(MakeBarDescr(2, 30000, 6, {}, "Red Door")); // potentials 10
