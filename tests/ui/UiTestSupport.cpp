@@ -21,6 +21,19 @@ std::string BuildImagesFolder() {
     return dir ? std::string(dir) + "/Images/" : std::string();
 }
 
+bool CopyBuildContent(const std::string& folder) {
+    namespace fs = std::filesystem;
+    const char* build = std::getenv("QLB_BUILD_DIR");
+    if (!build || !fs::exists(fs::path(build) / "Images" / "bg.bmp")) return false;
+    for (const char* dir : {"Images", "Buildings"}) {
+        fs::create_directories(folder + dir);
+        for (const auto& e : fs::directory_iterator(fs::path(build) / dir))
+            fs::copy_file(e.path(), folder + dir + "/" + e.path().filename().string(),
+                          fs::copy_options::overwrite_existing);
+    }
+    return true;
+}
+
 bool LoadRealButtonStrip(Bitmap& strip) {
     std::string folder = BuildImagesFolder();
     return !folder.empty() && strip.LoadFromFile(folder + "pscreenbtns.bmp");

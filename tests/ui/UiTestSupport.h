@@ -13,6 +13,10 @@ void WriteSolidBmp(const std::string& path, int w, int h, Color c);
 // The build's content folder (QLB_BUILD_DIR/Images/), empty when unknown.
 std::string BuildImagesFolder();
 
+// Copies the build's Images and Buildings into the program folder `folder` (a
+// path ending in '/'); false when the build has not made its pictures.
+bool CopyBuildContent(const std::string& folder);
+
 // Loads the real button strip; false when the build has not made it.
 bool LoadRealButtonStrip(Bitmap& strip);
 

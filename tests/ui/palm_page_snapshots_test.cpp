@@ -5,26 +5,16 @@
 #include "model/BarDescrFile.h"
 #include "ui/Tempbitmap.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <stdexcept>
 
 namespace {
-
-namespace fs = std::filesystem;
 
 class PageSnapshots : public PalmFixture {
 protected:
     void SetUp() override {
         if (!LoadRealButtonStrip(real)) GTEST_SKIP() << "no Images/pscreenbtns.bmp in the build";
         // The game's pictures and buildings, copied beside the temporary program.
-        fs::path build = std::getenv("QLB_BUILD_DIR");
-        for (const char* dir : {"Images", "Buildings"}) {
-            fs::create_directories(folder.Sub(dir));
-            for (const auto& e : fs::directory_iterator(build / dir))
-                fs::copy_file(e.path(), folder.Sub(dir) + "/" + e.path().filename().string(),
-                              fs::copy_options::overwrite_existing);
-        }
+        if (!CopyBuildContent(folder.Path())) GTEST_SKIP() << "no Images/bg.bmp in the build";
         LoadBarDescrs();
         BuildCharDescrs();
         TempBitmaps = std::make_unique<GTempBitmapCache>();

@@ -13,12 +13,7 @@
 #include "ui/Planpage.h"
 #include "ui/Ruler.h"
 
-#include <cstdlib>
-#include <filesystem>
-
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr int PlayWidth = 780;
 constexpr int PlayHeight = 560;
@@ -26,15 +21,7 @@ constexpr int PlayHeight = 560;
 class ScreenCompose : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* build = std::getenv("QLB_BUILD_DIR");
-        if (!build || !fs::exists(fs::path(build) / "Images" / "bg.bmp"))
-            GTEST_SKIP() << "no Images/bg.bmp in the build";
-        for (const char* dir : {"Images", "Buildings"}) {
-            fs::create_directories(folder.Sub(dir));
-            for (const auto& e : fs::directory_iterator(fs::path(build) / dir))
-                fs::copy_file(e.path(), folder.Sub(dir) + "/" + e.path().filename().string(),
-                              fs::copy_options::overwrite_existing);
-        }
+        if (!CopyBuildContent(folder.Path())) GTEST_SKIP() << "no Images/bg.bmp in the build";
         GameStartup(7);
         LoadImageBitmap(background, "bg");
         LoadImageBitmap(closed, "bgclosed");
