@@ -188,7 +188,29 @@ TEST_F(ScreenCompose, APlayedGame) {
         Snap("second-property");
     }
 
+    // The main menu during the game: back button and Save Game.
+    palm->SetMode(pmMainMenu);
+    Snap("main-menu-in-game");
+
+    // A long row of candidates, scrolled into its middle, and an empty position.
+    for (int i = 0; i < 20; ++i)
+        AddRandomCandidate();
+    ruler->SetTab(rtCandidates);
+    ruler->SetScroll(200);
+    GameState.SelectedCharacter = -1;
+    GameState.SelectedSlot = -1;
+    for (int32_t slot = 0; slot < VacancyCount; ++slot) {
+        if (DescrOf(SelectedPropertyRecord())->Vacancies[slot].Open &&
+            FindWorkerInSlot(SelectedPropertyRecord()->BarId, slot) < 0) {
+            GameState.SelectedSlot = slot;
+            break;
+        }
+    }
+    palm->SetMode(GameState.SelectedSlot >= 0 ? pmVacancyInfo : pmReport);
+    Snap("long-row-empty-position");
+
     ruler->SetTab(rtVisitors);
+    GameState.SelectedSlot = -1;
     GameState.SelectedProperty = 0;
     if (p.GroupCount > 0) {
         GameState.SelectedSlot = -1;
