@@ -236,7 +236,8 @@ TEST(GeneratedPictures, AreDeterministic) {
     const auto tmp =
         std::filesystem::temp_directory_path() / ("qlb-content-" + std::to_string(::getpid()));
     std::filesystem::create_directories(tmp);
-    for (const char* gen : {"interface_desk", "interface_buttons", "interface_misc", "cursors"}) {
+    for (const char* gen :
+         {"interface_desk", "interface_buttons", "interface_misc", "cursors", "portraits"}) {
         const std::string cmd = "'" + BuildDir() + "/quelbrin-content' '" + tmp.string() +
                                 "' --only " + gen + " > /dev/null";
         ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
@@ -249,6 +250,6 @@ TEST(GeneratedPictures, AreDeterministic) {
                 << e.path().filename() << " differs between two runs";
             ++compared;
         }
-    EXPECT_GE(compared, 15);
+    EXPECT_GE(compared, 37);
     std::filesystem::remove_all(tmp);
 }

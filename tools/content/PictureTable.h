@@ -37,8 +37,10 @@ constexpr int IconSize = 40;
 constexpr int IconInnerLeft = 5, IconInnerTop = 3, IconInnerRight = 35, IconInnerBottom = 33;
 
 // One person or visitor group in a portrait strip; frame i of NAME.bmp and NAME_i.bmp.
+enum class Sex { Male, Female, Group };
 struct StripFrame {
     std::string Who;
+    Sex Gender;
 };
 
 struct Strip {
@@ -192,9 +194,80 @@ inline std::vector<Picture> InterfacePictures() {
     return p;
 }
 
+// The portrait strips: frame i is PictureIndex i of the character descriptions that name
+// the strip, or visitor type i + 1.
+inline std::vector<Strip> PortraitStrips() {
+    const Sex M = Sex::Male, F = Sex::Female, G = Sex::Group;
+    return {
+        {"management", {{"Manager", M}, {"Manager", F}}},
+        {"s_cook",
+         {{"Chef", M}, {"Chef", M}, {"Chef (also drinks)", M}, {"Chef (also serves)", M}}},
+        {"s_drinks", {{"Barman", M}, {"Barman (also serves)", M}}},
+        {"s_serve", {{"Valet", M}, {"Waiter", M}, {"Waiter", F}, {"Waiter", F}}},
+        {"s_clean", {{"Cleaner", M}, {"Cleaner", M}}},
+        {"s_dance", {{"DJ", M}, {"DJ", M}, {"Go-Go Dancer", F}, {"Go-Go Dancer", F}}},
+        {"s_entertain",
+         {{"Dancer", F},
+          {"Dancer", M},
+          {"Musician (guitar)", M},
+          {"Musician (saxophone)", M},
+          {"Singer", F},
+          {"Singer", F}}},
+        {"s_bargirl", {{"Strip Dancer", F}, {"Strip Dancer", F}}},
+        {"s_secure", {{"Security Guard", M}, {"Security Guard", M}}},
+        {"offers",
+         {{"Bank Official", M},
+          {"Loan Shark", M},
+          {"Real Estate Agent", F},
+          {"Tableware Supplier", M},
+          {"Repair Agent", M},
+          {"Equipment Supplier", M},
+          {"Advertising Agent", M},
+          {"Show Agent", F},
+          {"Supervision Agent", M},
+          {"Agent: contraband", M},
+          {"Agent: drugs", M},
+          {"Agent: pandering", M},
+          {"Police Official", M},
+          {"General Supplier", M}}},
+        {"visitors",
+         {{"Party Teens", G},
+          {"Placid Couples", G},
+          {"VIPs", G},
+          {"Hard Up Visitors", G},
+          {"Gourmets", G},
+          {"Cocktail Lovers", G},
+          {"Restless Dancers", G},
+          {"Show Fiends", G},
+          {"Drunkards", G},
+          {"Bustling Teens", G},
+          {"Racketing Youth", G}}},
+    };
+}
+
+// NAME.bmp (130 x 130 frames) and NAME_i.bmp (40 x 40 frames) of a strip.
+inline std::vector<Picture> StripPictures(const Strip& s) {
+    std::vector<Picture> out(2);
+    const int n = int(s.Frames.size());
+    out[0] = {"Images", s.Name + ".bmp", PortraitSize * n, PortraitSize, "portraits", {}};
+    out[1] = {"Images", s.Name + "_i.bmp", IconSize * n, IconSize, "icons", {}};
+    for (int i = 0; i < n; ++i) {
+        const std::string who = s.Frames[i].Who;
+        out[0].Cells.push_back(Row("frame" + std::to_string(i), PortraitSize * i, 0,
+                                   PortraitSize * (i + 1), PortraitSize, who));
+        out[1].Cells.push_back(
+            Row("frame" + std::to_string(i), IconSize * i, 0, IconSize * (i + 1), IconSize, who));
+    }
+    return out;
+}
+
 // Every picture the generator writes.
 inline std::vector<Picture> AllPictures() {
-    return InterfacePictures();
+    auto all = InterfacePictures();
+    for (const auto& s : PortraitStrips())
+        for (auto& p : StripPictures(s))
+            all.push_back(std::move(p));
+    return all;
 }
 
 inline std::vector<CursorSpec> Cursors() {

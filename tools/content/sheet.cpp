@@ -222,6 +222,49 @@ void ComposeWindow(const ContentPaths& paths, Library& lib, bool game, const std
     cairo_surface_write_to_png(win.Surface(), out.c_str());
 }
 
+// The ruler at real size with ten icons of ten strips, and under it the inner 30 x 30 part
+// of each as the floor plan shows it, in its bracket.
+void ComposeRuler(Library& lib, const std::string& out) {
+    Canvas c(780, 160);
+    cairo_t* cr = c.Cr();
+    if (auto* bg = lib.Get("bg.bmp")) Blit(cr, bg, PlayX, PlayY + RulerY, 780, 100, 0, 0);
+    const char* strips[10] = {"management_i.bmp",  "s_cook_i.bmp",   "s_drinks_i.bmp",
+                              "s_serve_i.bmp",     "s_clean_i.bmp",  "s_dance_i.bmp",
+                              "s_entertain_i.bmp", "s_secure_i.bmp", "offers_i.bmp",
+                              "visitors_i.bmp"};
+    const int frame[10] = {0, 1, 0, 2, 0, 0, 3, 1, 2, 6};
+    cairo_surface_t* tabs = lib.Get("rlscuts.bmp");
+    static const char* const names[3] = {"contacts", "candidates", "visitors"};
+    for (int i = 0; i < 3; ++i)
+        Copy(cr, tabs, CellOf("rlscuts.bmp", std::string(names[i]) + (i == 1 ? "_chosen" : "")),
+             RulerTabX + RulerTabStep * i, RulerTabY);
+    SetColor(cr, PageColor);
+    cairo_rectangle(cr, 0, 100, 780, 60);
+    cairo_fill(cr);
+    for (int n = 0; n < 10; ++n) {
+        cairo_surface_t* s = lib.Get(strips[n]);
+        if (!s) continue;
+        Blit(cr, s, 40 * frame[n], 0, 40, 40, 84 + 42 * n, 22);
+        cairo_rectangle(cr, 84 + 42 * n + 0.5, 22.5, 39, 39);
+        SetColor(cr, TextColor);
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+        const double bx = 20 + 70 * n, by = 115;
+        Blit(cr, s, 40 * frame[n] + 5, 3, 30, 30, int(bx), int(by));
+        SetColor(cr, TextColor);
+        cairo_move_to(cr, bx - 4, by + 0.5);
+        cairo_line_to(cr, bx + 34, by + 0.5);
+        cairo_move_to(cr, bx - 4, by + 29.5);
+        cairo_line_to(cr, bx + 34, by + 29.5);
+        cairo_move_to(cr, bx + 0.5, by - 4);
+        cairo_line_to(cr, bx + 0.5, by + 34);
+        cairo_move_to(cr, bx + 29.5, by - 4);
+        cairo_line_to(cr, bx + 29.5, by + 34);
+        cairo_stroke(cr);
+    }
+    cairo_surface_write_to_png(c.Surface(), out.c_str());
+}
+
 int WriteSheet(const ContentPaths& paths, const std::string& file) {
     Library lib(paths.Out);
     const auto pics = AllPictures();
@@ -294,6 +337,7 @@ int WriteSheet(const ContentPaths& paths, const std::string& file) {
     if (stem.size() > 4 && stem.substr(stem.size() - 4) == ".png") stem.resize(stem.size() - 4);
     ComposeWindow(paths, lib, true, stem + "_window.png");
     ComposeWindow(paths, lib, false, stem + "_window_empty.png");
+    ComposeRuler(lib, stem + "_ruler.png");
     std::printf("quelbrin-content: contact sheet %s\n", file.c_str());
     return 0;
 }
