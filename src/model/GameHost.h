@@ -6,7 +6,8 @@
 #include <string>
 
 struct GameHost {
-    // The general error box of the error report (caption "In-game error", stop icon).
+    // The general error box of the error report (caption GeneralErrorCaption of
+    // persist/DebugLog.h, "In-game error", stop icon).
     std::function<void(const std::string& text)> ErrorBox;
     // The text of each error report, before its box: quelbrin-sim prints it.
     std::function<void(const std::string& text)> ErrorReported;

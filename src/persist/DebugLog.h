@@ -9,7 +9,8 @@ std::string DebugLogPath();
 void AppendDebugLine(const std::string& text);
 // Logs the text and shows the general error box (the text itself stands only in the log).
 void ReportError(const std::string& text);
-// The text of the general error box.
+// The text of the general error box and its caption (the host shows it with the stop icon).
 std::string GeneralErrorBoxText();
+inline constexpr const char* GeneralErrorCaption = "In-game error";
 // Empties the log when it is larger than limit bytes; true when it was emptied.
 bool EmptyDebugLogIfLarger(unsigned long long limit);
