@@ -82,14 +82,18 @@ protected:
         return screen;
     }
 
-    void Snap(const std::string& name) {
-        // Drawn without buttons or scroll bar, the page leaves the bar's place
-        // bare: no text of it hides under the bar.
+    // Drawn without buttons or scroll bar, the page leaves the bar's place bare:
+    // no text of it hides under the bar.
+    void ExpectNothingUnderTheBar(const std::string& name) {
         bare->UpdateInternalScreen();
         EXPECT_FALSE(
             AnyPixelNot(bare->Screen(), 194, 0, PalmWidth, bare->ScreenHeight(), PageColor))
             << name << ": text under the scroll bar, see "
             << SaveSnapshot(bare->Screen(), bare->ScreenHeight(), "screen-" + name + "-bare");
+    }
+
+    void Snap(const std::string& name) {
+        ExpectNothingUnderTheBar(name);
         Bitmap screen = Compose();
         EXPECT_FALSE(SaveSnapshot(screen, PlayHeight, "screen-" + name).empty()) << name;
         // The whole page too, for pages taller than the viewport.
@@ -147,7 +151,10 @@ TEST_F(ScreenCompose, APlayedGame) {
     palm->SetMode(pmDetails);
     Snap("details");
     palm->SetMode(pmNewBuilding);
-    palm->SetPage(GameState.BarDescrCount() - 1);
+    for (int32_t i = 0; i < GameState.BarDescrCount(); ++i) {
+        palm->SetPage(i);
+        ExpectNothingUnderTheBar("catalogue " + std::to_string(i));
+    }
     Snap("catalogue");
 
     for (uint8_t role : {skRealEstateAgent, skGeneralSupplier, skAdvertisingAgent, skShowAgent,
