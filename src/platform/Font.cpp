@@ -54,28 +54,28 @@ std::string Font::ResolveFile(const std::string& name, bool bold) {
     return file;
 }
 
-Font* Font::Get(const FontSpec& spec) {
-    FontKey key{spec.name, spec.size, spec.bold, spec.underline};
+Font* Font::Get(const FontSpec& want) {
+    FontKey key{want.name, want.size, want.bold, want.underline};
     auto& cache = Cache();
     if (auto it = cache.find(key); it != cache.end()) return it->second.get();
 
     Font* font = nullptr;
-    if (spec.size > 0 && spec.size <= 400 && EnsureTtf()) {
-        const std::string file = ResolveFile(spec.name, spec.bold);
+    if (want.size > 0 && want.size <= 400 && EnsureTtf()) {
+        const std::string file = ResolveFile(want.name, want.bold);
         TTF_Font* handle =
-            file.empty() ? nullptr : TTF_OpenFontDPI(file.c_str(), spec.size, kDpi, kDpi);
+            file.empty() ? nullptr : TTF_OpenFontDPI(file.c_str(), want.size, kDpi, kDpi);
         if (handle) {
             int style = TTF_STYLE_NORMAL;
             // A family without a bold face gets a drawn-bold one.
-            if (spec.bold && !(TTF_GetFontStyle(handle) & TTF_STYLE_BOLD)) {
+            if (want.bold && !(TTF_GetFontStyle(handle) & TTF_STYLE_BOLD)) {
                 const char* styleName = TTF_FontFaceStyleName(handle);
                 if (!styleName || std::string(styleName).find("Bold") == std::string::npos)
                     style |= TTF_STYLE_BOLD;
             }
-            if (spec.underline) style |= TTF_STYLE_UNDERLINE;
+            if (want.underline) style |= TTF_STYLE_UNDERLINE;
             TTF_SetFontStyle(handle, style);
             TTF_SetFontHinting(handle, TTF_HINTING_NORMAL);
-            auto owned = std::make_unique<Font>(handle, spec.underline);
+            auto owned = std::make_unique<Font>(handle, want.underline);
             font = owned.get();
             cache[key] = std::move(owned);
             return font;

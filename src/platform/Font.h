@@ -16,9 +16,9 @@ struct FontSpec {
 
 class Font {
 public:
-    // An open font for the spec; null when no font file can be found or opened.
+    // An open font for the wanted face; null when no font file can be found or opened.
     // Fonts are cached for the program's life and shared.
-    static Font* Get(const FontSpec& spec);
+    static Font* Get(const FontSpec& want);
     // The font file fontconfig picks for a family name and weight; empty if none.
     static std::string ResolveFile(const std::string& name, bool bold);
 

@@ -207,8 +207,8 @@ TEST(GeneratedPictures, OverlaysMeetTheBackground) {
 }
 
 TEST(GeneratedCursors, MatchTheTableWithTheHotSpotOnTheInk) {
-    for (const auto& spec : content::Cursors()) {
-        const std::string path = BuildDir() + "/Cursors/" + spec.File;
+    for (const auto& cursor : content::Cursors()) {
+        const std::string path = BuildDir() + "/Cursors/" + cursor.File;
         SCOPED_TRACE(path);
         const CursorFile c = ReadCur(path);
         ASSERT_EQ(c.Error, "");
@@ -218,13 +218,13 @@ TEST(GeneratedCursors, MatchTheTableWithTheHotSpotOnTheInk) {
         EXPECT_EQ(c.Height, content::CursorSize);
         EXPECT_EQ(c.Bits, 32);
         EXPECT_EQ(c.DibHeight, 64) << "image and mask";
-        EXPECT_EQ(c.HotX, spec.HotX);
-        EXPECT_EQ(c.HotY, spec.HotY);
+        EXPECT_EQ(c.HotX, cursor.HotX);
+        EXPECT_EQ(c.HotY, cursor.HotY);
         ASSERT_EQ(c.Alpha.size(), 32u * 32u);
         int near = 0;
         for (int dy = -2; dy <= 2; ++dy)
             for (int dx = -2; dx <= 2; ++dx) {
-                const int x = spec.HotX + dx, y = spec.HotY + dy;
+                const int x = cursor.HotX + dx, y = cursor.HotY + dy;
                 if (x >= 0 && y >= 0 && x < 32 && y < 32) near += c.Alpha[y * 32 + x] > 128;
             }
         EXPECT_GT(near, 0) << "nothing drawn at the hot spot";

@@ -61,17 +61,17 @@ void EmojiCursor(Canvas& c, const char* glyph, double size, int hotX, int hotY, 
 }
 
 void GenerateCursors(const ContentPaths& paths) {
-    for (const auto& spec : Cursors()) {
+    for (const auto& cursor : Cursors()) {
         Canvas c(CursorSize, CursorSize);
-        if (spec.File == "crmain.cur")
-            Arrow(c.Cr(), spec.HotX, spec.HotY);
-        else if (spec.File == "crhl.cur")
-            EmojiCursor(c, "\U0001F446", 28, spec.HotX, spec.HotY, true);
-        else if (spec.File == "crdragone.cur")
-            EmojiCursor(c, "\u270A", 26, spec.HotX, spec.HotY, false);
+        if (cursor.File == "crmain.cur")
+            Arrow(c.Cr(), cursor.HotX, cursor.HotY);
+        else if (cursor.File == "crhl.cur")
+            EmojiCursor(c, "\U0001F446", 28, cursor.HotX, cursor.HotY, true);
+        else if (cursor.File == "crdragone.cur")
+            EmojiCursor(c, "\u270A", 26, cursor.HotX, cursor.HotY, false);
         else
-            EmojiCursor(c, "\U0001F6AB", 26, spec.HotX, spec.HotY, false);
-        WriteCur(paths.Out + "/Cursors/" + spec.File, c.Surface(), spec.HotX, spec.HotY);
+            EmojiCursor(c, "\U0001F6AB", 26, cursor.HotX, cursor.HotY, false);
+        WriteCur(paths.Out + "/Cursors/" + cursor.File, c.Surface(), cursor.HotX, cursor.HotY);
     }
 }
 

@@ -182,14 +182,14 @@ void CandidateBadge(const Sheet& s, const std::string& name, bool seen) {
 }
 
 void GenerateScreenButtons(const ContentPaths& paths) {
-    const Picture* spec = nullptr;
+    const Picture* table = nullptr;
     const auto pics = InterfacePictures();
     for (const auto& p : pics)
-        if (p.File == "pscreenbtns.bmp") spec = &p;
-    if (!spec) throw ContentError("pscreenbtns is missing from the table");
-    Canvas canvas(spec->Width, spec->Height);
+        if (p.File == "pscreenbtns.bmp") table = &p;
+    if (!table) throw ContentError("pscreenbtns is missing from the table");
+    Canvas canvas(table->Width, table->Height);
     Sheet s{canvas.Cr(), {}};
-    for (const auto& c : spec->Cells)
+    for (const auto& c : table->Cells)
         s.cells[c.Name] = c;
     cairo_t* cr = canvas.Cr();
     SetColor(cr, PageColor);

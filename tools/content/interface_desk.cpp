@@ -57,9 +57,9 @@ void GenerateDesk(const ContentPaths& paths) {
     {
         Canvas closedScene(1280, 1024);
         PaintDesk(closedScene, Notebook::Closed, true);
-        const Picture& spec = Find(pics, "bgclosed.bmp");
-        Canvas closed(spec.Width, spec.Height);
-        Blit(closed.Cr(), closedScene.Surface(), PlayX, 0, spec.Width, spec.Height, 0, 0);
+        const Picture& picture = Find(pics, "bgclosed.bmp");
+        Canvas closed(picture.Width, picture.Height);
+        Blit(closed.Cr(), closedScene.Surface(), PlayX, 0, picture.Width, picture.Height, 0, 0);
         closed.Save(dir + "bgclosed.bmp");
     }
 
