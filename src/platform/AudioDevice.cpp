@@ -22,8 +22,6 @@ struct MixerState {
 
 namespace {
 
-constexpr uint64_t kOne = uint64_t(1) << 32;
-
 int32_t SampleAt(const AudioBuffer& b, const uint8_t* data, uint32_t frame, int channel) {
     const WaveFormat& f = b.Format();
     const int c = f.Channels == 1 ? 0 : channel;
