@@ -93,12 +93,17 @@ std::string VisitYour(const DayContext& day) {
     return "and visit your " + BuildingWord(day) + ".";
 }
 
+// Below this the store counts as empty.
+constexpr double kSuppliesExhausted = 1e-9;
+
 } // namespace
 
 void ConsumeSupplies(DayContext& day) {
     Property* p = day.P;
     p->Supplies -= 0.2 * p->GroupCount;
-    if (p->Supplies < 0) p->Supplies = 0;
+    // Steps of 0.2 are not exact in binary: 25.0 less 125 of them leaves about 5e-14,
+    // which is an empty store, not one that lasts another day.
+    if (p->Supplies < kSuppliesExhausted) p->Supplies = 0;
     if (p->GroupCount <= 0) return;
     if (p->Supplies > 5 && p->Supplies <= 15)
         AddLogEntry(p, "Your stocks are running low.", lkNotice);

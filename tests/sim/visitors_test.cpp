@@ -4,6 +4,7 @@
 
 #include "model/Tables.h"
 #include "sim/Format.h"
+#include "sim/Levels.h"
 #include "sim/SimFixture.h"
 
 #include <algorithm>
@@ -214,6 +215,33 @@ TEST_F(Visitors, SuppliesFallWithTheCrowdAndWarn) {
         ASSERT_EQ(p->LogCount, 1) << c.supplies;
         EXPECT_EQ(FieldText(p->Log[0].Text), c.text);
         EXPECT_EQ(p->Log[0].Kind, c.kind) << c.supplies;
+    }
+}
+
+// 25.0 less 0.2 a day is 0 on day 125 on paper, but repeated subtraction leaves
+// about 5.5e-14 there: that day must already be the exhausted one.
+TEST_F(Visitors, SuppliesRunOutOnTheDayTheArithmeticSays) {
+    Employ(p, Profession(skCooking), 0, 0.5);
+    Place(p, Group(vtGourmets));
+    p->Supplies = 25.0;
+    const std::string exhausted =
+        "All the service levels are zeroed because your supplies are exhausted.";
+    for (int dayNumber = 1; dayNumber <= 126; ++dayNumber) {
+        p->LogCount = 0;
+        DayContext day = Day(p);
+        ConsumeSupplies(day);
+        const std::string text = p->LogCount > 0 ? FieldText(p->Log[0].Text) : "";
+        const int32_t cooking = ServiceLevel(p, day.D, skCooking, 100);
+        if (dayNumber < 125) {
+            EXPECT_GT(p->Supplies, 0.1) << dayNumber;
+            EXPECT_NE(text, exhausted) << dayNumber;
+            EXPECT_EQ(cooking, 50) << dayNumber;
+        } else {
+            EXPECT_EQ(p->Supplies, 0.0) << dayNumber;
+            ASSERT_EQ(p->LogCount, 1) << dayNumber;
+            EXPECT_EQ(text, exhausted) << dayNumber;
+            EXPECT_EQ(cooking, 0) << dayNumber;
+        }
     }
 }
 
