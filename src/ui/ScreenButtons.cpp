@@ -1,0 +1,3 @@
+#include "ui/ScreenButtons.h"
+
+std::unique_ptr<Bitmap> ScreenButtons;
