@@ -39,7 +39,12 @@ const BarDescr* FindBarDescr(int32_t id) {
 }
 
 const CharDescr* FindCharDescr(int32_t id) {
-    for (const CharDescr& d : GameState.CharDescrs)
+    // The table numbers its entries from 1 in order; look there first, and search
+    // only a table built some other way.
+    const auto& table = GameState.CharDescrs;
+    if (id >= 1 && id <= static_cast<int64_t>(table.size()) && table[id - 1].Id == id)
+        return &table[id - 1];
+    for (const CharDescr& d : table)
         if (d.Id == id) return &d;
     return nullptr;
 }

@@ -33,25 +33,30 @@ bool IsRatedStaffedKind(int kind) {
 
 } // namespace
 
-int32_t ServiceLevel(const Property* p, const BarDescr* d, int kind, int32_t management) {
+void SumStaff(const Property* p, StaffSums& out) {
+    for (int r = 0; r < StaffSums::RoleCount; ++r) {
+        out.Skill[r] = 0;
+        out.Workers[r] = 0;
+    }
+    out.Skill[skCooking] = out.Skill[skDrinks] = p->TablewareLevel * 0.15;
+    out.Skill[skServing] = out.Skill[skCleanness] = p->RepairLevel * 0.15;
+    out.Skill[skDanceFloor] = out.Skill[skEntertainment] = p->EquipmentLevel * 0.15;
+    // A worker whose two roles are the same adds the first skill, then the second.
+    ForEachEmployee(p, [&](const Character& ch, const CharDescr& cd) {
+        out.Skill[cd.Role] += ch.Skill;
+        ++out.Workers[cd.Role];
+        out.Skill[cd.SecondRole] += ch.SecondSkill;
+    });
+}
+
+int32_t ServiceLevel(const StaffSums& s, const Property* p, const BarDescr* d, int kind,
+                     int32_t management) {
     if (!p || !d) return 0;
 
-    double b = 0;
-    if (kind == skCooking || kind == skDrinks)
-        b = p->TablewareLevel * 0.15;
-    else if (kind == skServing || kind == skCleanness)
-        b = p->RepairLevel * 0.15;
-    else if (kind == skDanceFloor || kind == skEntertainment)
-        b = p->EquipmentLevel * 0.15;
-
-    int32_t c = 0;
-    ForEachEmployee(p, [&](const Character& ch, const CharDescr& cd) {
-        if (cd.Role == kind) {
-            b += ch.Skill;
-            ++c;
-        }
-        if (cd.SecondRole == kind) b += ch.SecondSkill;
-    });
+    // No role byte holds a kind outside the table, and no upgrade serves it.
+    const bool known = kind >= 0 && kind < StaffSums::RoleCount;
+    double b = known ? s.Skill[kind] : 0;
+    int32_t c = known ? s.Workers[kind] : 0;
 
     double f;
     if (kind == skManagement) {
@@ -76,12 +81,26 @@ int32_t ServiceLevel(const Property* p, const BarDescr* d, int kind, int32_t man
     return HoldLevel(f * 100);
 }
 
+int32_t ServiceLevel(const Property* p, const BarDescr* d, int kind, int32_t management) {
+    if (!p || !d) return 0;
+    StaffSums s;
+    SumStaff(p, s);
+    return ServiceLevel(s, p, d, kind, management);
+}
+
+int32_t ManagementLevel(const StaffSums& s, const Property* p, const BarDescr* d) {
+    return ServiceLevel(s, p, d, skManagement, -1);
+}
+
 int32_t ManagementLevel(const Property* p, const BarDescr* d) {
     return ServiceLevel(p, d, skManagement, -1);
 }
 
 int32_t SecurityLevel(const Property* p, const BarDescr* d) {
-    return ServiceLevel(p, d, skSecurity, ManagementLevel(p, d));
+    if (!p || !d) return 0;
+    StaffSums s;
+    SumStaff(p, s);
+    return ServiceLevel(s, p, d, skSecurity, ManagementLevel(s, p, d));
 }
 
 int32_t LegalityLevel(const Property* p, const BarDescr* d) {
@@ -97,12 +116,13 @@ int32_t LegalityLevel(const Property* p, const BarDescr* d) {
     return HoldWithin(l, 0, 100);
 }
 
-int32_t Satisfaction(const Property* p, const BarDescr* d, const VisitorGroup& g) {
-    int32_t m = ManagementLevel(p, d);
+int32_t Satisfaction(const StaffSums& staff, const Property* p, const BarDescr* d,
+                     const VisitorGroup& g) {
+    int32_t m = ManagementLevel(staff, p, d);
     int64_t demanded = 0, met = 0;
     for (int k = 0; k < ServiceKindCount; ++k) {
         if (!GameState.Services[k].Rated || g.Demand[k] <= 0) continue;
-        int32_t l = ServiceLevel(p, d, k, m);
+        int32_t l = ServiceLevel(staff, p, d, k, m);
         demanded += g.Demand[k];
         met += std::min<int64_t>(g.Demand[k], l);
     }
@@ -111,4 +131,11 @@ int32_t Satisfaction(const Property* p, const BarDescr* d, const VisitorGroup& g
     if (d && d->GoodTrait == rtVisitorSatisfaction) s += 10;
     if (d && d->BadTrait == rtVisitorSatisfaction) s -= 10;
     return HoldWithin(s, 0, 100);
+}
+
+int32_t Satisfaction(const Property* p, const BarDescr* d, const VisitorGroup& g) {
+    if (!p || !d) return Satisfaction(StaffSums{}, p, d, g);
+    StaffSums staff;
+    SumStaff(p, staff);
+    return Satisfaction(staff, p, d, g);
 }

@@ -73,8 +73,8 @@ bool FeeDrivesAway(const DayContext& day, const VisitorGroup& g) {
     return ChanceTest(p);
 }
 
-void Stay(DayContext& day, VisitorGroup& g) {
-    int32_t s = Satisfaction(day.P, day.D, g);
+void Stay(DayContext& day, const StaffSums& staff, VisitorGroup& g) {
+    int32_t s = Satisfaction(staff, day.P, day.D, g);
     double r = RandomBetween(0.5, 1.5);
     int64_t desire = g.DesireToStay + static_cast<int64_t>(std::trunc(r * (s - 100) / 14));
     int32_t show = IsGroupType(g.Type) ? day.P->ShowProgram[g.Type] : 0;
@@ -116,6 +116,9 @@ void ConsumeSupplies(DayContext& day) {
 
 void VisitorsStayOrLeave(DayContext& day) {
     Property* p = day.P;
+    // Groups only leave during this step; the staff behind every group's levels stays.
+    StaffSums staff;
+    SumStaff(p, staff);
     // Nothing joins during this step, so a removal lets the next group move up to i.
     for (int32_t i = 0; i < p->GroupCount && i < MaxGroups;) {
         VisitorGroup& g = p->Groups[i];
@@ -124,7 +127,7 @@ void VisitorsStayOrLeave(DayContext& day) {
         } else if (FeeDrivesAway(day, g)) {
             LeaveOverFee(day, i);
         } else {
-            Stay(day, g);
+            Stay(day, staff, g);
             ++i;
         }
     }

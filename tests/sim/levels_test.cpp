@@ -85,6 +85,50 @@ TEST_F(Levels, SecondRoleAddsSkillWithoutCountingAsStaff) {
     EXPECT_EQ(ManagementLevel(p, d), 80); // 0.2 + 0.1 + 0.5
 }
 
+// Sums of decimal skills round differently in another order, and the level then
+// truncates to another whole number: the upgrade comes first, then the workers in
+// the order the characters are kept, whichever of their roles brings the skill.
+TEST_F(Levels, SkillsAddToTheUpgradeInCharacterOrder) {
+    struct Case {
+        bool bartenderFirst;
+        int32_t level; // trunc(((0.15 + first) + second) * 100)
+    } cases[] = {
+        {false, 21}, // (0.15 + 0.02) + 0.05
+        {true, 22},  // (0.15 + 0.05) + 0.02
+    };
+    for (const Case& c : cases) {
+        Reown(MakeBarDescr(1, 10000, 10));
+        p->TablewareLevel = 1;
+        const int32_t cook = Profession(skCooking);
+        const int32_t bartender = Profession(skDrinks, skCooking);
+        if (c.bartenderFirst) Employ(p, bartender, 1, 0.3, 0.05);
+        Employ(p, cook, 0, 0.02);
+        if (!c.bartenderFirst) Employ(p, bartender, 1, 0.3, 0.05);
+        EXPECT_EQ(ServiceLevel(p, d, skCooking, 100), c.level) << c.bartenderFirst;
+    }
+}
+
+// Descriptions are found by their Id also where the table is not numbered 1, 2, ...
+// in order: swapped ids, and ids past the table's length.
+TEST_F(Levels, StaffFromATableNumberedAnotherWayStillCount) {
+    struct Case {
+        int32_t cookId, bartenderId;
+    } cases[] = {{2, 1}, {20, 10}};
+    for (const Case& c : cases) {
+        Reown(MakeBarDescr(1, 10000, 10));
+        Profession(skCooking);
+        Profession(skDrinks);
+        GameState.CharDescrs[0].Id = c.cookId;
+        GameState.CharDescrs[1].Id = c.bartenderId;
+        Employ(p, c.bartenderId, 0, 0.4);
+        Employ(p, c.cookId, 1, 0.25);
+        Employ(p, 30, 2, 0.5); // no such description: counts for nothing
+        EXPECT_EQ(ServiceLevel(p, d, skDrinks, 100), 40) << c.cookId;
+        EXPECT_EQ(ServiceLevel(p, d, skCooking, 100), 25) << c.cookId;
+        EXPECT_EQ(FindCharDescr(30), nullptr);
+    }
+}
+
 TEST_F(Levels, OnlyTheseStaffCount) {
     int32_t cook = Profession(skCooking);
     Character* idle = Employ(p, cook, 0, 0.9);

@@ -275,6 +275,35 @@ TEST_F(Visitors, DissatisfiedGroupsLeaveAndTheNextIsStillHandled) {
     EXPECT_EQ(p->Log[0].Kind, lkBad);
 }
 
+// The groups behind judge security without a rowdy group that has just left.
+TEST_F(Visitors, GroupsBehindJudgeSecurityWithoutTheGroupThatLeft) {
+    struct Case {
+        bool rowdyLeavesFirst;
+        int32_t desire; // of the group that wants security
+    } cases[] = {
+        {true, 100}, // 0.5 security meets a demand of 50
+        {false, 98}, // 0.5 - 100 * 0.01 / 10: 100 + trunc(1.4998 * (80 - 100) / 14)
+    };
+    for (const Case& c : cases) {
+        ResetGameState();
+        p = Own(MakeBarDescr(1, 10000, 10, {}, "tavern"));
+        GameState.Services[skSecurity].Rated = 1;
+        VisitorGroup rowdy = Group(vtRacketingYouth, -100);
+        rowdy.DesireToStay = c.rowdyLeavesFirst ? 0 : 100;
+        VisitorGroup wary = Group(vtPlacidCouples);
+        wary.Demand[skSecurity] = 50;
+        if (c.rowdyLeavesFirst) Place(p, rowdy);
+        Place(p, wary);
+        if (!c.rowdyLeavesFirst) Place(p, rowdy);
+        DayContext day = Day(p);
+        ScriptedRandom draw({DrawFail});
+        VisitorsStayOrLeave(day);
+        ASSERT_EQ(p->GroupCount, c.rowdyLeavesFirst ? 1 : 2);
+        EXPECT_EQ(p->Groups[0].Type, vtPlacidCouples);
+        EXPECT_EQ(p->Groups[0].DesireToStay, c.desire) << c.rowdyLeavesFirst;
+    }
+}
+
 TEST_F(Visitors, DesireReachingZeroLeavesOnTheNextDay) {
     RateServices();
     VisitorGroup g = Group(vtGourmets);
