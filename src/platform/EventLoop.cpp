@@ -149,6 +149,11 @@ void EventLoop::Dispatch(const SDL_Event& e) {
         if (w && TakesInput(w)) w->HandleEvent(e);
         return;
     }
+    case SDL_MOUSEWHEEL: {
+        Window* w = Find(e.wheel.windowID);
+        if (w && TakesInput(w)) w->HandleEvent(e);
+        return;
+    }
     case SDL_KEYDOWN: {
         // Keys go to the modal window even while the window manager still gives
         // the focus to its owner.

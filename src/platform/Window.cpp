@@ -305,11 +305,9 @@ void Window::HandleEvent(const SDL_Event& e) {
                 Focus(box);
                 break;
             }
-            OnMouseDown(b,
-                        s | (b == mbLeft    ? ssLeft
-                             : b == mbRight ? ssRight
-                                            : ssMiddle),
-                        e.button.x, e.button.y);
+            const ShiftState down = s | (b == mbLeft ? ssLeft : b == mbRight ? ssRight : ssMiddle);
+            OnMouseDown(b, down, e.button.x, e.button.y);
+            if (e.button.clicks >= 2) OnDoubleClick(b, down, e.button.x, e.button.y);
         } else {
             OnMouseUp(b, s, e.button.x, e.button.y);
         }
@@ -319,6 +317,11 @@ void Window::HandleEvent(const SDL_Event& e) {
         OnMouseMove(KeyShift(SDL_GetModState()) | ButtonShift(e.motion.state), e.motion.x,
                     e.motion.y);
         break;
+    case SDL_MOUSEWHEEL: {
+        const int dy = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
+        if (dy != 0) OnMouseWheel(dy, e.wheel.mouseX, e.wheel.mouseY);
+        break;
+    }
     case SDL_KEYDOWN: {
         int key = e.key.keysym.sym;
         if (key == SDLK_KP_ENTER) key = vkReturn;
@@ -345,6 +348,8 @@ void Window::OnPaint(Canvas& canvas) {
 void Window::OnMouseDown(MouseButton, ShiftState, int, int) {}
 void Window::OnMouseMove(ShiftState, int, int) {}
 void Window::OnMouseUp(MouseButton, ShiftState, int, int) {}
+void Window::OnDoubleClick(MouseButton, ShiftState, int, int) {}
+void Window::OnMouseWheel(int, int, int) {}
 bool Window::OnKeyDown(int, ShiftState) {
     return false;
 }

@@ -109,6 +109,11 @@ protected:
     virtual void OnMouseDown(MouseButton button, ShiftState shift, int x, int y);
     virtual void OnMouseMove(ShiftState shift, int x, int y);
     virtual void OnMouseUp(MouseButton button, ShiftState shift, int x, int y);
+    // The second press of a double click, right after its OnMouseDown.
+    virtual void OnDoubleClick(MouseButton button, ShiftState shift, int x, int y);
+    // The wheel turned by dy notches (positive: away from the player) with the
+    // pointer at (x, y).
+    virtual void OnMouseWheel(int dy, int x, int y);
     // Sees every key first (key preview); true keeps it from the focused edit box.
     virtual bool OnKeyDown(int key, ShiftState shift);
     // False refuses the close.
