@@ -1,13 +1,13 @@
 // The daily update of a full game (6 properties, 50 groups each, every one of the
 // 20 positions filled, 180 characters) and one hour tick without a day change.
 #include "model/Game.h"
-#include "model/Startup.h"
 #include "model/Tables.h"
 #include "model/Text.h"
 #include "sim/Clock.h"
 #include "sim/Format.h"
 #include "sim/PropertyDay.h"
 #include "sim/Random.h"
+#include "sim/Startup.h"
 #include "support/TestEnv.h"
 
 #include <benchmark/benchmark.h>

@@ -1,8 +1,8 @@
 #include "model/BarDescrFile.h"
 
 #include "model/Game.h"
+#include "model/GameHost.h"
 #include "model/ProgramFolder.h"
-#include "persist/DebugLog.h"
 
 #include <algorithm>
 #include <cstring>
@@ -19,7 +19,8 @@ void Sanitise(BarDescr& d) {
     d.Capacity = std::clamp(d.Capacity, 0, MaxGroups);
     d.Value = std::max(d.Value, 0);
     d.Inflow = std::max(d.Inflow, 0);
-    for (int32_t& p : d.Potential) p = std::max(p, 0);
+    for (int32_t& p : d.Potential)
+        p = std::max(p, 0);
 }
 
 // Ordinary files matching *.dat, in name order so that equal ids load repeatably.
@@ -67,7 +68,7 @@ void LoadBarDescrs() {
         const std::string path = folder + name;
         std::ifstream in(path, std::ios::binary);
         if (!in) {
-            ReportError("Can't open file " + path + ".");
+            ReportModelError("Can't open file " + path + ".");
             continue;
         }
         // Bytes after the record are ignored.
@@ -80,16 +81,16 @@ void LoadBarDescrs() {
         std::memset(&d, 0, sizeof d);
         switch (ParseBarDescrFile(bytes.data(), bytes.size(), d)) {
         case BarDescrParse::BadLabel:
-            ReportError("File label of " + path + " is invalid.");
+            ReportModelError("File label of " + path + " is invalid.");
             continue;
         case BarDescrParse::BadFormat:
-            ReportError("File format of " + path + " is invalid.");
+            ReportModelError("File format of " + path + " is invalid.");
             continue;
         case BarDescrParse::Ok:
             break;
         }
         if (GameState.BarDescrCount() >= MaxBarDescrs) {
-            ReportError("Cannot add new bar descriptions. The limit is reached.");
+            ReportModelError("Cannot add new bar descriptions. The limit is reached.");
             continue;
         }
         auto pos = std::find_if(GameState.BarDescrs.begin(), GameState.BarDescrs.end(),

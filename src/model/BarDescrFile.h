@@ -22,5 +22,5 @@ BarDescrParse ParseBarDescrFile(const uint8_t* data, std::size_t size, BarDescr&
 std::string BarDescrFileBytes(const BarDescr& d);
 
 // Empties GameState.BarDescrs and fills it from the Buildings folder, sorted by Id;
-// every bad file is reported through ReportError and skipped.
+// every bad file is reported through ReportModelError and skipped.
 void LoadBarDescrs();

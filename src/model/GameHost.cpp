@@ -7,6 +7,10 @@ GameHost& HostStorage() {
     static GameHost host;
     return host;
 }
+std::function<void(const std::string&)>& ModelErrorReport() {
+    static std::function<void(const std::string&)> report;
+    return report;
+}
 } // namespace
 
 void SetGameHost(GameHost host) {
@@ -36,4 +40,11 @@ void HostRefreshAfterDay() {
 }
 void HostReturnToDefaultPage() {
     if (Host().ReturnToDefaultPage) Host().ReturnToDefaultPage();
+}
+
+void SetModelErrorReport(std::function<void(const std::string& text)> report) {
+    ModelErrorReport() = std::move(report);
+}
+void ReportModelError(const std::string& text) {
+    if (ModelErrorReport()) ModelErrorReport()(text);
 }

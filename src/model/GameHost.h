@@ -35,3 +35,9 @@ void HostSystemError(const std::string& text, const std::string& caption);
 void HostPlaySound(const std::string& name);
 void HostRefreshAfterDay();
 void HostReturnToDefaultPage();
+
+// The model's own reports of bad data (building files, full description tables)
+// go to the one error report of the debug log, which sits above the model; start-up
+// (and a test's program folder) installs it. Until then such reports are dropped.
+void SetModelErrorReport(std::function<void(const std::string& text)> report);
+void ReportModelError(const std::string& text);

@@ -1,8 +1,5 @@
-// The pools of first names and default bar names, and the draws from them.
-#include "model/Game.h"
-#include "model/GameInfo.h"
+// The pools of first names and default bar names.
 #include "model/Tables.h"
-#include "sim/Random.h"
 
 namespace {
 
@@ -29,7 +26,7 @@ const char* const FemalePool[80] = {
     "Jana",     "Katia",   "Lilia",   "Marina",  "Oksana",    "Olga",      "Sveta",   "Tanya",
     "Natalya",  "Natalie", "Vesna",   "Tatiana", "Yanka",     "Yeva",      "Zlata",   "Zuzana",
 };
-const char* const BarNamePool[117] = {
+const char* const BarNames[117] = {
     "The Daily Grind Cafe",
     "Nightee Night",
     "Up The Wall",
@@ -149,18 +146,13 @@ const char* const BarNamePool[117] = {
     "Rancho Santa Fe",
 };
 
-template <std::size_t N> const char* Draw(const char* const (&pool)[N]) {
-    return pool[RandomInt() % static_cast<int32_t>(N)];
-}
-
 } // namespace
 
-std::string RandomFirstName(bool male) {
-    return male ? Draw(MalePool) : Draw(FemalePool);
+std::span<const char* const> FirstNamePool(bool male) {
+    if (male) return MalePool;
+    return FemalePool;
 }
 
-std::string DefaultBarName() {
-    // The first building carries the game's own name.
-    if (GameState.PropertyCount() == 0) return GameName;
-    return Draw(BarNamePool);
+std::span<const char* const> BarNamePool() {
+    return BarNames;
 }

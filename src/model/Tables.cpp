@@ -3,8 +3,8 @@
 #include "model/Tables.h"
 
 #include "model/Game.h"
+#include "model/GameHost.h"
 #include "model/Text.h"
-#include "persist/DebugLog.h"
 
 #include <cstring>
 
@@ -122,11 +122,10 @@ const TraitRow TraitRows[] = {
      "The region is quite unstable. Security value is lowered."}, // 4
     {"Law enforcers shut their eyes to minor offence against law. Legality value is improved.",
      "Police wrings bribes out of the business. Legality value is lowered."}, // 5
-    {
-        "People got used to pay much for the entry. They'd hardly leave because of high admission "
-        "fee.",
-        "People used to enjoy a free admission. They'd rather leave if you raise the admission "
-        "fee."}, // 6
+    {"People got used to pay much for the entry. They'd hardly leave because of high admission "
+     "fee.",
+     "People used to enjoy a free admission. They'd rather leave if you raise the admission "
+     "fee."}, // 6
     {"It's not usual for local workers to cheat. Losses to deceivers are halved.",
      "Workers here tend to steal more than elsewhere. Losses to deceivers are raise by half."}, // 7
     {"Labor force is cheaper in this region. You spend 25% less for salary.",
@@ -142,7 +141,7 @@ const char* const ServiceNames[14] = {
 
 bool AppendCharDescr(CharDescr& d) {
     if (GameState.CharDescrCount() >= MaxCharDescrs) {
-        ReportError("Cannot add new character descriptions. The limit is reached.");
+        ReportModelError("Cannot add new character descriptions. The limit is reached.");
         return false;
     }
     d.Id = GameState.CharDescrCount() + 1;
@@ -212,7 +211,7 @@ VisitorDescr GetVisitorDescrByEnum(int type) {
     VisitorDescr v;
     v.Type = type;
     if (type < 0 || type >= VisitorTypeCount) {
-        ReportError("Invalid VisitorType in GetVisitorDescrByEnum: " + std::to_string(type));
+        ReportModelError("Invalid VisitorType in GetVisitorDescrByEnum: " + std::to_string(type));
         return v;
     }
     const VisitorRow& r = VisitorRows[type];

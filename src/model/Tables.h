@@ -5,6 +5,7 @@
 #include "model/Gamedata.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 struct VisitorDescr {
@@ -22,9 +23,9 @@ std::string GetVisitorNameByEnum(int type);
 // The favourable or unfavourable text of a region trait; empty for any other code.
 std::string RegionTraitText(int code, bool favourable);
 
-std::string RandomFirstName(bool male);
-// "Quelbrin" while no property is owned, else a name from the pool.
-std::string DefaultBarName();
+// The name pools the random names are drawn from (sim/Names.h draws them).
+std::span<const char* const> FirstNamePool(bool male);
+std::span<const char* const> BarNamePool();
 
 // Fills GameState.CharDescrs (start-up) and GameState.Services (each new game).
 // BuildCharDescrs empties the table first.

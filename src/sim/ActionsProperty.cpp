@@ -6,6 +6,7 @@
 #include "sim/Clock.h"
 #include "sim/Format.h"
 #include "sim/MoneyMath.h"
+#include "sim/Names.h"
 #include "sim/Prices.h"
 #include "sim/Stats.h"
 

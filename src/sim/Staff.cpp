@@ -1,10 +1,10 @@
 // Candidates, supervision and salaries.
 #include "model/Game.h"
-#include "model/Startup.h"
 #include "model/Text.h"
 #include "sim/Clock.h"
 #include "sim/PropertyDay.h"
 #include "sim/Random.h"
+#include "sim/Startup.h"
 #include "sim/Stats.h"
 
 #include <cmath>

@@ -2,9 +2,9 @@
 #include "sim/PropertyDay.h"
 
 #include "model/Game.h"
-#include "model/Startup.h"
 #include "model/Tables.h"
 #include "sim/Random.h"
+#include "sim/Startup.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
 // Start-up, shut-down, a new game and the generation of people.
 #include "model/Game.h"
-#include "model/Startup.h"
 #include "model/Tables.h"
 #include "model/Text.h"
 #include "sim/Format.h"
 #include "sim/Random.h"
+#include "sim/Startup.h"
 #include "support/TestEnv.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 #include "model/Game.h"
 #include "model/Tables.h"
 #include "model/Text.h"
+#include "sim/Names.h"
 #include "sim/Random.h"
 #include "support/TestEnv.h"
 

@@ -7,8 +7,8 @@
 
 #include "SampleGame.h"
 
-#include "model/Startup.h"
 #include "sim/Clock.h"
+#include "sim/Startup.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // end of every day whatever the draws gave.
 #include "sim/Clock.h"
 
-#include "model/Startup.h"
 #include "model/Tables.h"
 #include "sim/Format.h"
 #include "sim/SimFixture.h"
+#include "sim/Startup.h"
 
 #include <cmath>
 

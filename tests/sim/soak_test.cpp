@@ -1,12 +1,12 @@
 // Ten game years of the greedy bot on several seeds, with the game's invariants
 // checked after every day.
 #include "GreedyBot.h"
-#include "model/Startup.h"
 #include "model/Tables.h"
 #include "model/Text.h"
 #include "sim/Clock.h"
 #include "sim/Format.h"
 #include "sim/Random.h"
+#include "sim/Startup.h"
 #include "sim/Stats.h"
 #include "support/TestEnv.h"
 

@@ -1,9 +1,9 @@
 // Candidates leaving and arriving, supervision, and the salary step.
 #include "ScriptedDraws.h"
 #include "SimFixture.h"
-#include "model/Startup.h"
 #include "model/Tables.h"
 #include "sim/PropertyDay.h"
+#include "sim/Startup.h"
 #include "sim/Stats.h"
 
 #include <string>

@@ -3,6 +3,7 @@
 #include "model/BarDescrFile.h"
 #include "model/ProgramFolder.h"
 #include "model/Text.h"
+#include "persist/DebugLog.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -22,6 +23,8 @@ TempProgramFolder::TempProgramFolder() {
     mPath = std::string(buf.data()) + "/";
     SetProgramFolder(mPath);
     ResetGameState();
+    // As start-up does: the model's bad-data reports reach the debug log and the box.
+    SetModelErrorReport(ReportError);
 }
 
 TempProgramFolder::~TempProgramFolder() {
@@ -54,7 +57,9 @@ std::string ReadWholeFile(const std::string& path) {
 HostRecorder::HostRecorder() {
     GameHost h;
     h.ErrorBox = [this](const std::string& t) { ErrorBoxes.push_back(t); };
-    h.MessageBox = [this](const std::string& t, const std::string& c) { Messages.emplace_back(t, c); };
+    h.MessageBox = [this](const std::string& t, const std::string& c) {
+        Messages.emplace_back(t, c);
+    };
     h.SystemError = [this](const std::string& t, const std::string& c) {
         SystemErrors.emplace_back(t, c);
     };
@@ -64,7 +69,9 @@ HostRecorder::HostRecorder() {
     SetGameHost(std::move(h));
 }
 
-HostRecorder::~HostRecorder() { SetGameHost(GameHost{}); }
+HostRecorder::~HostRecorder() {
+    SetGameHost(GameHost{});
+}
 
 BarDescr MakeBarDescr(int32_t id, int32_t value, int32_t capacity, std::vector<uint8_t> kinds,
                       const char* name) {
@@ -74,7 +81,8 @@ BarDescr MakeBarDescr(int32_t id, int32_t value, int32_t capacity, std::vector<u
     d.Value = value;
     d.Capacity = capacity;
     d.Inflow = 10;
-    for (int t = 1; t < VisitorTypeCount; ++t) d.Potential[t] = 10;
+    for (int t = 1; t < VisitorTypeCount; ++t)
+        d.Potential[t] = 10;
     for (std::size_t i = 0; i < kinds.size() && i < VacancyCount; ++i) {
         d.Vacancies[i].Open = 1;
         d.Vacancies[i].Kind = kinds[i];
@@ -86,6 +94,7 @@ BarDescr MakeBarDescr(int32_t id, int32_t value, int32_t capacity, std::vector<u
     return d;
 }
 
-void WriteBuildingFile(const TempProgramFolder& folder, const std::string& file, const BarDescr& d) {
+void WriteBuildingFile(const TempProgramFolder& folder, const std::string& file,
+                       const BarDescr& d) {
     folder.WriteFile("Buildings/" + file, BarDescrFileBytes(d));
 }

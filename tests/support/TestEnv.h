@@ -10,7 +10,8 @@
 #include <vector>
 
 // A fresh temporary folder that the game takes as its program folder; the game
-// state is reset on entry and exit, and the folder is removed afterwards.
+// state is reset on entry and exit, and the folder is removed afterwards. The
+// model's error report is connected to ReportError, as start-up does.
 class TempProgramFolder {
 public:
     TempProgramFolder();

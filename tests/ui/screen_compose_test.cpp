@@ -6,10 +6,10 @@
 #include "GreedyBot.h"
 #include "PagesFixture.h"
 #include "model/BarDescrFile.h"
-#include "model/Startup.h"
 #include "sim/Actions.h"
 #include "sim/Clock.h"
 #include "sim/Random.h"
+#include "sim/Startup.h"
 #include "ui/Planpage.h"
 #include "ui/Ruler.h"
 

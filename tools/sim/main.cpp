@@ -5,7 +5,7 @@
 #include "SimRun.h"
 
 #include "model/Game.h"
-#include "model/Startup.h"
+#include "sim/Startup.h"
 #include "sim/Stats.h"
 
 #include <cstdio>

@@ -1,14 +1,16 @@
 // Start-up, shut-down, a new game and the generation of people.
-#include "model/Startup.h"
+#include "sim/Startup.h"
 
 #include "model/BarDescrFile.h"
 #include "model/Game.h"
+#include "model/GameHost.h"
 #include "model/GameInfo.h"
 #include "model/Tables.h"
 #include "model/Text.h"
 #include "persist/Autosave.h"
 #include "persist/DebugLog.h"
 #include "sim/Format.h"
+#include "sim/Names.h"
 #include "sim/Random.h"
 
 #include <cmath>
@@ -46,6 +48,8 @@ double VisitorSpendingFactor(int difficulty) {
 }
 
 void GameStartup(std::optional<uint32_t> seed) {
+    // Bad building files and full tables are reported before the game is running.
+    SetModelErrorReport(ReportError);
     SeedRandom(seed ? *seed : static_cast<uint32_t>(std::time(nullptr)));
     EmptyDebugLogIfLarger(LogSizeLimit);
     AppendDebugLine(std::string("*** ") + GameName + " v." + GameVersion + " has started on " +

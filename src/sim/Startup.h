@@ -4,9 +4,10 @@
 #include <cstdint>
 #include <optional>
 
-// Seeds the generator (from the clock unless a seed is given), empties a debug log
-// above 10000 bytes, writes the banner, loads the building files and builds the
-// descriptions; leaves an empty state with no game in progress.
+// Connects the model's error report to ReportError, seeds the generator (from the
+// clock unless a seed is given), empties a debug log above 10000 bytes, writes the
+// banner, loads the building files and builds the descriptions; leaves an empty
+// state with no game in progress.
 void GameStartup(std::optional<uint32_t> seed = std::nullopt);
 void GameShutdown();
 
