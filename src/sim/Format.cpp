@@ -67,7 +67,12 @@ std::string FormatMoney(int32_t amount) {
 }
 
 std::string FormatSignedMoney(int32_t amount) {
-    return amount > 0 ? "+" + FormatMoney(amount) : FormatMoney(amount);
+    if (amount <= 0) return FormatMoney(amount);
+    // Appended rather than prefixed: GCC 12 at -O3 warns falsely inside the
+    // string's insert that "+" + text makes.
+    std::string out = "+";
+    out += FormatMoney(amount);
+    return out;
 }
 
 std::string FillPhrase(std::string_view phrase, const std::string& amount,
