@@ -8,6 +8,8 @@
 // or an index out of range, make an action do nothing (Changed false, no prompt).
 #pragma once
 
+#include "model/Gamedata.h"
+
 #include <cstdint>
 #include <string>
 

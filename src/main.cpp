@@ -1,0 +1,26 @@
+// Quelbrin: the main window and its event loop.
+#include "ui/Main.h"
+#include "platform/EventLoop.h"
+#include "platform/SystemDialogs.h"
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+
+int main() {
+    try {
+        auto window = std::make_unique<TformMain>(EventLoop::Main());
+        if (!window->Start()) {
+            std::fprintf(stderr, "Quelbrin: cannot open a window (is a display available? "
+                                 "DISPLAY is how the game finds the window system).\n");
+            return 1;
+        }
+        EventLoop::Main().Run();
+        // The window closes itself through its close query; here the rest goes.
+        window.reset();
+    } catch (const std::exception& e) {
+        ShowSystemError("Quelbrin", e.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,190 @@
+// The main window's input: the hit test, presses, drags, the held-click
+// repetition, keys, the close query and the clock timer.
+#include "model/Game.h"
+#include "persist/Autosave.h"
+#include "persist/SaveGame.h"
+#include "platform/EventLoop.h"
+#include "ui/Main.h"
+#include "ui/Palmscreen.h"
+#include "ui/Planpage.h"
+#include "ui/Ruler.h"
+#include "ui/Utilities.h"
+
+uint8_t TformMain::HitTest(int x, int y) {
+    const Point o = GetOrigin();
+    const int W = ClientWidth();
+    if (PointInRect(o.x + 524, o.y + 56, o.x + 738, o.y + 386, x, y))
+        return mPalm->IsHotArea(x - o.x - 524, y - o.y - 56) ? maPalm : maPalmIdle;
+    if (PointInRect(o.x, o.y + 460, o.x + 780, o.y + 560, x, y))
+        return mRuler->IsHotArea(x - o.x, y - o.y - 460) ? maRuler : maNone;
+    if (PointInRect(o.x, o.y, o.x + 480, o.y + 465, x, y))
+        return mPlan->IsHotArea(x - o.x, y - o.y) ? maPlan : maNone;
+    if (PointInRect(W - 51, 0, W - 35, 18, x, y)) return maMinimize;
+    if (PointInRect(W - 34, 0, W - 18, 18, x, y)) return maFullScreen;
+    if (PointInRect(W - 17, 0, W, 18, x, y)) return maClose;
+    if (PointInRect(o.x + 580, o.y + 413, o.x + 614, o.y + 443, x, y)) return maSpeedPause;
+    if (PointInRect(o.x + 614, o.y + 413, o.x + 648, o.y + 443, x, y)) return maSpeedNormal;
+    if (PointInRect(o.x + 648, o.y + 413, o.x + 682, o.y + 443, x, y)) return maSpeedFast;
+    if (PointInRect(o.x + 693, o.y + 413, o.x + 723, o.y + 443, x, y)) return maMenuButton;
+    return maNone;
+}
+
+template <class F> void TformMain::RunCommand(F&& command) {
+    // Saved and restored, not cleared: a press handled inside a modal window
+    // must never let the clock run while the outer command waits.
+    const bool held = InTick;
+    InTick = true;
+    command();
+    InTick = held;
+}
+
+void TformMain::OnMouseDown(MouseButton b, ShiftState s, int x, int y) {
+    FormMouseDown(b, s, x, y);
+    // A close asked for by a command takes effect once the command is over.
+    if (mCloseRequested) {
+        mCloseRequested = false;
+        Close();
+    }
+}
+
+void TformMain::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
+    mDraggingWindow = false;
+    mDraggingThumb = false;
+    if (button != mbLeft) return;
+    const uint8_t area = HitTest(x, y);
+    switch (area) {
+    case maNone:
+        ShowDefaultPage();
+        [[fallthrough]];
+    case maPalmIdle:
+        if (!IsFullScreen) {
+            mLastDragPoint = PointerScreenPos();
+            if (!IsOpen()) mLastDragPoint = {x, y};
+            mDraggingWindow = true;
+        }
+        break;
+    case maMinimize:
+        PlayNamed("click");
+        Minimize();
+        break;
+    case maFullScreen:
+        PlayNamed("click");
+        ToggleFullScreen();
+        break;
+    case maClose:
+        mCloseRequested = true;
+        break;
+    case maPalm:
+        RunCommand([this] { ProcessPalmScreenClick(); });
+        break;
+    case maRuler:
+        RunCommand([this] { ProcessRulerClick(); });
+        break;
+    case maPlan:
+        RunCommand([this] { ProcessPlanClick(); });
+        break;
+    case maSpeedPause:
+    case maSpeedNormal:
+    case maSpeedFast:
+        GameState.ClockSpeed = area - maSpeedPause;
+        PlayNamed("click");
+        Invalidate();
+        break;
+    case maMenuButton:
+        ShowMainMenu();
+        break;
+    default:
+        break;
+    }
+}
+
+void TformMain::FormMouseMove(ShiftState shift, int x, int y) {
+    const uint8_t area = HitTest(x, y);
+    SetCursorEntry(area != maNone && area != maPalmIdle ? 4 : 3);
+    if (!(shift & ssLeft)) {
+        mRepeatClick = false;
+        return;
+    }
+    if (mDraggingWindow && !IsFullScreen) {
+        const Point p = PointerScreenPos();
+        const Rect b = Bounds();
+        const int left = b.left + p.x - mLastDragPoint.x;
+        const int top = b.top + p.y - mLastDragPoint.y;
+        mLastDragPoint = p;
+        if (left != b.left || top != b.top) SetBounds(left, top, MainWidth, MainHeight);
+        mWindowedLeft = left;
+        mWindowedTop = top;
+    }
+    if (mDraggingThumb) {
+        const Point o = GetOrigin();
+        const int h = mPalm->ScreenHeight();
+        mPalm->SetScroll((h - PalmViewHeight) * (y - o.y - 110) / ThumbTravel);
+        Invalidate(Rect{o.x + 524, o.y + 56, o.x + 738, o.y + 386});
+        Update();
+    }
+}
+
+void TformMain::FormMouseUp(MouseButton, ShiftState, int, int) {
+    mDraggingWindow = false;
+    mDraggingThumb = false;
+    mRepeatClick = false;
+}
+
+void TformMain::StartRepeat(uint8_t area, uint8_t hot) {
+    mRepeatArea = area;
+    mRepeatHot = hot;
+    mRepeatClick = true;
+    tmrRepeatMouseDown.SetEnabled(true);
+}
+
+// The repetition goes on only while the pointer stays on the arrow that was
+// pressed first, so a held button never runs another command.
+bool TformMain::RepeatStillOnArrow() {
+    const Point p = ScreenToClient(PointerScreenPos());
+    const uint8_t area = HitTest(p.x, p.y);
+    if (area != mRepeatArea) return false;
+    if (area == maPalm) return mPalm->LastHotArea == mRepeatHot;
+    if (area == maRuler) return mRuler->LastHotArea == mRepeatHot;
+    return false;
+}
+
+void TformMain::tmrRepeatMouseDownTimer() {
+    // A modal window ends the repetition: its owner's press is over.
+    if (Loop().ModalWindow()) mRepeatClick = false;
+    if (mRepeatClick) {
+        const Rect b = Bounds();
+        const Point p = PointerScreenPos();
+        const bool inside = b.left < p.x && p.x < b.right && b.top < p.y && p.y < b.bottom;
+        if (inside && RepeatStillOnArrow())
+            FormMouseDown(mbLeft, ssLeft, p.x - b.left, p.y - b.top);
+        else
+            mRepeatClick = false;
+    }
+    if (!mRepeatClick) tmrRepeatMouseDown.SetEnabled(false);
+}
+
+bool TformMain::FormKeyDown(int key, ShiftState shift) {
+    if (key == vkReturn && (shift & ssAlt)) {
+        ToggleFullScreen();
+        return true;
+    }
+    if (key == vkEscape) {
+        if (mPalm->mData.Mode == pmMainMenu)
+            ShowDefaultPage();
+        else
+            ShowMainMenu();
+        return true;
+    }
+    return false;
+}
+
+bool TformMain::FormCloseQuery() {
+    if (GameState.GameInProgress && GameState.PropertyCount() > 0) SaveGame(AutosavePath());
+    return true;
+}
+
+void TformMain::tmrClockTimer() {
+    const double before = GameState.GameTime;
+    mClock.OnTimer();
+    if (GameState.GameTime != before) Invalidate();
+}
