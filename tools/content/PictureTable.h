@@ -31,6 +31,15 @@ struct CursorSpec {
 };
 
 constexpr int CursorSize = 32;
+// The game's emblem: PNGs in the desktop's icon sizes, laid out as the icon theme wants
+// them, and one opaque BMP in Images that the window shows as its icon.
+inline constexpr int AppIconSizes[] = {32, 64, 128, 256};
+inline constexpr int AppIconBmpSize = 64;
+inline constexpr const char* AppIconBmpFile = "appicon.bmp";
+inline std::string AppIconPngPath(int size) {
+    const std::string n = std::to_string(size);
+    return "icons/hicolor/" + n + "x" + n + "/apps/quelbrin.png";
+}
 constexpr int PortraitSize = 130;
 constexpr int IconSize = 40;
 // The floor plan shows only this part of an icon, so the face has to sit inside it.
@@ -183,6 +192,12 @@ inline std::vector<Picture> InterfacePictures() {
          "ruler scroll arrows",
          {Row("left", 0, 0, 33, 70, "scroll left"), Row("right", 33, 0, 66, 70, "scroll right")}});
     p.push_back({"Images", "rlempty.bmp", 780, 100, "the ruler before a game", {}});
+    p.push_back({"Images",
+                 AppIconBmpFile,
+                 AppIconBmpSize,
+                 AppIconBmpSize,
+                 "the window's icon: the emblem on dark wood",
+                 {Row("badge", 8, 8, 56, 56, "the badge and its glass")}});
     std::vector<Cell> nb;
     for (int i = 0; i < 6; ++i) {
         nb.push_back(Row("tab" + std::to_string(i), 106 * i, 0, 106 * i + 53, 55,
