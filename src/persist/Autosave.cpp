@@ -1,18 +1,20 @@
 #include "persist/Autosave.h"
 
-#include "model/ProgramFolder.h"
+#include "persist/DataFolder.h"
 
 #include <filesystem>
 #include <system_error>
 
 std::string SaveFolder() {
-    std::string folder = ProgramFolder() + "save/";
+    std::string folder = DataFolder() + "save/";
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     return folder;
 }
 
-std::string AutosavePath() { return SaveFolder() + "autosave.sav"; }
+std::string AutosavePath() {
+    return SaveFolder() + "autosave.sav";
+}
 
 void DeleteAutosave() {
     std::error_code ec;

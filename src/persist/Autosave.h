@@ -1,4 +1,4 @@
-// The automatic save file: the program's folder + "save/autosave.sav".
+// The automatic save file: the data folder (persist/DataFolder.h) + "save/autosave.sav".
 #pragma once
 
 #include <string>

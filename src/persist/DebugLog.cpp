@@ -2,14 +2,14 @@
 
 #include "model/GameHost.h"
 #include "model/GameInfo.h"
-#include "model/ProgramFolder.h"
+#include "persist/DataFolder.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 std::string DebugLogPath() {
-    return ProgramFolder() + "debug.txt";
+    return DataFolder() + "debug.txt";
 }
 
 void AppendDebugLine(const std::string& text) {

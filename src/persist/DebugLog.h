@@ -1,9 +1,10 @@
-// The plain-text debug log beside the executable, and the one error report.
+// The plain-text debug log in the data folder (beside the executable unless that
+// cannot be written), and the one error report.
 #pragma once
 
 #include <string>
 
-// The program's folder + "debug.txt".
+// The data folder (persist/DataFolder.h) + "debug.txt".
 std::string DebugLogPath();
 // Appends text and one line feed; a log that cannot be written loses the line silently.
 void AppendDebugLine(const std::string& text);

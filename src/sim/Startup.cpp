@@ -8,6 +8,7 @@
 #include "model/Tables.h"
 #include "model/Text.h"
 #include "persist/Autosave.h"
+#include "persist/DataFolder.h"
 #include "persist/DebugLog.h"
 #include "sim/Format.h"
 #include "sim/Names.h"
@@ -54,6 +55,7 @@ void GameStartup(std::optional<uint32_t> seed) {
     EmptyDebugLogIfLarger(LogSizeLimit);
     AppendDebugLine(std::string("*** ") + GameName + " v." + GameVersion + " has started on " +
                     LocalDateTimeText() + " ***");
+    if (const std::string note = DataFolderNote(); !note.empty()) AppendDebugLine(note);
     LoadBarDescrs();
     BuildCharDescrs();
 

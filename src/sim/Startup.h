@@ -6,8 +6,9 @@
 
 // Connects the model's error report to ReportError, seeds the generator (from the
 // clock unless a seed is given), empties a debug log above 10000 bytes, writes the
-// banner, loads the building files and builds the descriptions; leaves an empty
-// state with no game in progress.
+// banner (followed by where the saves and the log went, when that is not the
+// program's folder), loads the building files and builds the descriptions; leaves
+// an empty state with no game in progress.
 void GameStartup(std::optional<uint32_t> seed = std::nullopt);
 void GameShutdown();
 
