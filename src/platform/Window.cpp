@@ -95,6 +95,10 @@ bool Window::Create(const std::string& caption, int width, int height, const Win
     return true;
 }
 
+void Window::SetIcon(const Bitmap& icon) {
+    if (mWindow && icon.Surface()) SDL_SetWindowIcon(mWindow, icon.Surface());
+}
+
 void Window::Destroy() {
     if (!mWindow) return;
     if (mFocus) SDL_StopTextInput();

@@ -51,6 +51,9 @@ public:
     // Opens the window with the given client size, centred on the screen (or
     // over `over`), hidden until Show(). False when no window can be made.
     bool Create(const std::string& caption, int width, int height, const Window* over = nullptr);
+    // The picture the window manager and the task bar show for the window; ignored
+    // before Create or for an empty bitmap. The window keeps its own copy.
+    void SetIcon(const Bitmap& icon);
     bool IsOpen() const { return mWindow != nullptr; }
     void Show();
     void Hide();

@@ -61,6 +61,11 @@ TformMain::TformMain(EventLoop& loop, std::unique_ptr<CommandPrompts> prompts)
       mPrompts(prompts ? std::move(prompts) : MakeWindowPrompts()) {
     formMain = this;
     Create(GameName, MainWidth, MainHeight);
+    {
+        // The emblem the task bar and the window list show.
+        Bitmap icon;
+        if (LoadImageBitmap(icon, "appicon")) SetIcon(icon);
+    }
     GameStartup();
 
     LoadImageBitmap(mBackground, "bg");
