@@ -17,8 +17,11 @@ std::string AutosavePath() {
 }
 
 void DeleteAutosave() {
+    // A folder that happens to carry the autosave's name is the player's, not ours.
     std::error_code ec;
-    std::filesystem::remove(AutosavePath(), ec);
+    const std::string path = AutosavePath();
+    if (std::filesystem::is_directory(std::filesystem::symlink_status(path, ec))) return;
+    std::filesystem::remove(path, ec);
 }
 
 bool AutosaveExists() {
