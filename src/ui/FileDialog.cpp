@@ -106,9 +106,11 @@ void TformFileDialog::Prepare() {
     edFileName.SetText(std::string());
     edFileName.SetVisible(true);
 
-    if (!IsOpen() && !Create(mCaption, Width, Height)) return;
-    Rect area;
     const Window* main = Loop().MainWindow();
+    // Placed over the main window when it is made: a window manager places a new
+    // window by its first position and may ignore a move before it is shown.
+    if (!IsOpen() && !Create(mCaption, Width, Height, main != this ? main : nullptr)) return;
+    Rect area;
     if (main && main != this && main->IsOpen()) {
         area = main->Bounds();
     } else {

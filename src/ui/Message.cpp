@@ -98,9 +98,11 @@ void TformMessage::Prepare(uint8_t mode, const std::string& text, const std::str
         edInputText.SetVisible(false);
     }
 
-    if (!IsOpen() && !Create("Message", mWidth, mHeight)) return;
-    Rect area;
     const Window* main = Loop().MainWindow();
+    // Placed over the main window when it is made: a window manager places a new
+    // window by its first position and may ignore a move before it is shown.
+    if (!IsOpen() && !Create("Message", mWidth, mHeight, main != this ? main : nullptr)) return;
+    Rect area;
     if (main && main != this && main->IsOpen()) {
         area = main->Bounds();
     } else {
