@@ -119,6 +119,7 @@ private:
     void StartRepeat(uint8_t area, uint8_t hot);
     bool RepeatStillOnArrow();
     void ToggleFullScreen();
+    void DragWindowToPointer();
     void LoadGameCommand();
     void SaveGameCommand();
     void ContinueCommand();

@@ -105,16 +105,7 @@ void TformMain::FormMouseMove(ShiftState shift, int x, int y) {
         mRepeatClick = false;
         return;
     }
-    if (mDraggingWindow && !IsFullScreen) {
-        const Point p = PointerScreenPos();
-        const Rect b = Bounds();
-        const int left = b.left + p.x - mLastDragPoint.x;
-        const int top = b.top + p.y - mLastDragPoint.y;
-        mLastDragPoint = p;
-        if (left != b.left || top != b.top) SetBounds(left, top, MainWidth, MainHeight);
-        mWindowedLeft = left;
-        mWindowedTop = top;
-    }
+    if (mDraggingWindow && !IsFullScreen) DragWindowToPointer();
     if (mDraggingThumb) {
         const Point o = GetOrigin();
         const int h = mPalm->ScreenHeight();
@@ -124,7 +115,22 @@ void TformMain::FormMouseMove(ShiftState shift, int x, int y) {
     }
 }
 
+// Moves the window by the pointer's movement since the last step, in screen
+// coordinates. SDL drops a motion event whose window position repeats, which a
+// window that follows the pointer makes common, so the release takes a last step.
+void TformMain::DragWindowToPointer() {
+    const Point p = PointerScreenPos();
+    const Rect b = Bounds();
+    const int left = b.left + p.x - mLastDragPoint.x;
+    const int top = b.top + p.y - mLastDragPoint.y;
+    mLastDragPoint = p;
+    if (left != b.left || top != b.top) SetBounds(left, top, MainWidth, MainHeight);
+    mWindowedLeft = left;
+    mWindowedTop = top;
+}
+
 void TformMain::FormMouseUp(MouseButton, ShiftState, int, int) {
+    if (mDraggingWindow && !IsFullScreen) DragWindowToPointer();
     mDraggingWindow = false;
     mDraggingThumb = false;
     mRepeatClick = false;
