@@ -129,13 +129,6 @@ void GPalmScreen::TestCharacterAreas(int x, int y) {
     }
 
     switch (cd->Role) {
-    case skRealEstateAgent:
-        test(5, 224, 65, 244, phFindBuilding);
-        if (p) {
-            test(5, 249, 65, 269, phRenameProperty);
-            test(5, 306, 65, 326, phSellProperty);
-        }
-        break;
     case skGeneralSupplier: {
         if (!p) break;
         int missing = 100 - static_cast<int>(std::trunc(p->Supplies));
@@ -177,6 +170,7 @@ void GPalmScreen::TestCharacterAreas(int x, int y) {
         break;
     }
     default:
-        break; // the lenders, supervision and the police: buttons placed by their pages
+        break; // the estate agent, the lenders, supervision and the police: buttons
+               // placed by their pages
     }
 }

@@ -1,6 +1,7 @@
 // The service parts of the estate agent's, the general supplier's, the three
-// contractors' and the advertising and show agents' pages. Their places are
-// fixed; the hit test knows them without asking the page.
+// contractors' and the advertising and show agents' pages. The supplier's, the
+// contractors' and the agents' places are fixed and the hit test knows them;
+// the estate agent's buttons follow its description, so the page records them.
 #include "ui/PalmPageParts.h"
 
 #include "model/Game.h"
@@ -17,6 +18,8 @@ namespace palm {
 namespace {
 
 constexpr int DescriptionTop = 192;
+constexpr int FindTop = 224; // the find button's place while the description ends above it
+constexpr int PartGap = 6;   // between a description that runs past it and the button
 constexpr Rect FindCell{150, 240, 210, 260};
 constexpr Rect RenameCell{140, 165, 200, 185};
 constexpr Rect SellCell{150, 260, 210, 280};
@@ -34,19 +37,26 @@ void RowButton(GPalmScreen& palm, Canvas& canvas, int y) {
 
 int DrawEstateAgentPart(GPalmScreen& palm, Canvas& canvas, const Character& c, const BarDescr* d,
                         const Property* p) {
-    Description(canvas,
-                "The agent can either help you find a new building or manage your existing one.");
-    palm.DrawCell(canvas, FindCell, Rect{5, 224, 65, 244});
-    if (!p) return 248 + DrawTextAt(canvas, "(no property selected)", Column, 248);
+    const int end =
+        DescriptionTop +
+        Description(
+            canvas,
+            "The agent can either help you find a new building or manage your existing one.");
+    // A description that runs past the find button (a wider font) pushes the
+    // button, and everything below it, down rather than being covered.
+    const int shift = end > FindTop ? end + PartGap - FindTop : 0;
+    auto at = [shift](int y) { return y + shift; };
+    palm.DrawPageButton(canvas, FindCell, Rect{5, at(224), 65, at(244)}, phFindBuilding);
+    if (!p) return at(248) + DrawTextAt(canvas, "(no property selected)", Column, at(248));
 
-    palm.DrawCell(canvas, RenameCell, Rect{5, 249, 65, 269});
+    palm.DrawPageButton(canvas, RenameCell, Rect{5, at(249), 65, at(269)}, phRenameProperty);
     if (d)
         DrawTextWrapped(canvas,
                         "The selling price for this " + FieldText(d->Name) + " is " +
                             FormatMoney(ResaleValue(p, d, c.Relation)) + ".",
-                        Column, ColumnWidth, 274);
-    palm.DrawCell(canvas, SellCell, Rect{5, 306, 65, 326});
-    return 330;
+                        Column, ColumnWidth, at(274));
+    palm.DrawPageButton(canvas, SellCell, Rect{5, at(306), 65, at(326)}, phSellProperty);
+    return at(330);
 }
 
 int DrawSupplierPart(GPalmScreen& palm, Canvas& canvas, const Character& c, const Property* p) {

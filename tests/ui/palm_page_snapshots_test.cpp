@@ -94,6 +94,9 @@ TEST_F(PageSnapshots, BuildingPeopleAndServicePages) {
     shown->SetMode(pmCharacterInfo);
     Snap("palm-candidate");
 
+    Contact(skRealEstateAgent).Relation = 30;
+    shown->UpdateInternalScreen();
+    Snap("palm-estate-agent");
     Contact(skGeneralSupplier).Relation = 14.9;
     shown->UpdateInternalScreen();
     Snap("palm-supplier");
