@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -98,6 +99,19 @@ void Canvas::CopyRect(const Rect& dst, const Bitmap& src, const Rect& srcRect) {
     const long long sw = srcRect.Width(), sh = srcRect.Height();
     const int x0 = std::max(dst.left, 0), x1 = std::min(dst.right, to->w);
     const int y0 = std::max(dst.top, 0), y1 = std::min(dst.bottom, to->h);
+    if (dw == sw && dh == sh) {
+        // The common case, a copy without stretching: whole row pieces at once.
+        const int shift = srcRect.left - dst.left;
+        const int xs0 = std::max(x0, -shift), xs1 = std::min(x1, from->w - shift);
+        for (int y = y0; y < y1 && xs0 < xs1; ++y) {
+            const int sy = srcRect.top + (y - dst.top);
+            if (sy < 0 || sy >= from->h) continue;
+            std::memcpy(Row(to, y) + xs0, Row(from, sy) + xs0 + shift,
+                        sizeof(std::uint32_t) * static_cast<std::size_t>(xs1 - xs0));
+        }
+        if (snapshot) SDL_FreeSurface(snapshot);
+        return;
+    }
     for (int y = y0; y < y1; ++y) {
         const long long sy = srcRect.top + (y - dst.top) * sh / dh;
         if (sy < 0 || sy >= from->h) continue;
