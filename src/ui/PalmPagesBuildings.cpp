@@ -13,6 +13,7 @@
 #include "ui/Utilities.h"
 
 #include <string>
+#include <vector>
 
 using namespace palm;
 
@@ -22,6 +23,33 @@ std::string VisitorName(int type) {
     // Only real categories are looked up: a stray type would be reported on every redraw.
     if (type < 1 || type >= VisitorTypeCount) return std::string();
     return GetVisitorNameByEnum(type);
+}
+
+// "Title/Title: n" with a line break after each "/" where the column is full, so
+// a line wraps between titles and the count stays with the last title. Word
+// wrap would break at the spaces instead and could leave the count alone.
+std::string VacancyLine(Canvas& canvas, const std::string& titles, int count) {
+    std::vector<std::string> parts;
+    for (std::size_t start = 0; start <= titles.size();) {
+        std::size_t slash = titles.find('/', start);
+        if (slash == std::string::npos) {
+            parts.push_back(titles.substr(start));
+            break;
+        }
+        parts.push_back(titles.substr(start, slash + 1 - start));
+        start = slash + 1;
+    }
+    parts.back() += ": " + std::to_string(count);
+
+    std::string text, line;
+    for (const std::string& part : parts) {
+        if (!line.empty() && canvas.TextWidth(line + part) > ColumnWidth) {
+            text += line + "\n";
+            line.clear();
+        }
+        line += part;
+    }
+    return text + line;
 }
 
 } // namespace
@@ -63,11 +91,12 @@ int GPalmScreen::DrawBarDescrInfo(Canvas& canvas, const BarDescr* descr, int y) 
         int n = 0;
         for (const Vacancy& v : descr->Vacancies)
             if (v.Open && v.Kind == kind) ++n;
-        // Wrapped, so that a long list keeps its count out from under the scroll bar.
+        // Wrapped, so that a long list keeps its count out from under the scroll bar;
+        // a title wider than the column alone still wraps at its spaces.
         if (n > 0)
-            y += DrawTextWrapped(
-                canvas, TitlesForKind(static_cast<uint8_t>(kind)) + ": " + std::to_string(n),
-                Column, ColumnWidth, y);
+            y += DrawTextWrapped(canvas,
+                                 VacancyLine(canvas, TitlesForKind(static_cast<uint8_t>(kind)), n),
+                                 Column, ColumnWidth, y);
     }
 
     y += 18;

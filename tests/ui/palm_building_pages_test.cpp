@@ -97,19 +97,72 @@ TEST_F(BuildingPages, TraitsTakeTheirTextAndABlankLineEach) {
     EXPECT_TRUE(ShowsHeader("Vacancies", first + goodHeight + badHeight + 4));
 }
 
-TEST_F(BuildingPages, ALongTitleListWrapsWithItsCountInTheColumn) {
-    GameState.BarDescrs.push_back(MakeBarDescr(3, 20000, 8, {skStriptease}));
-    for (const char* title : {"Dancer", "Musician", "Singer", "Strip Dancer"})
-        AddDescr(true, skStriptease, title);
+// A title list too wide for the column breaks after a "/", never inside a
+// title, so the count stays with the last title on its line.
+TEST_F(BuildingPages, ALongTitleListWrapsBetweenTitlesWithItsCount) {
+    struct Case {
+        std::vector<const char*> titles; // in sorted order
+        int open;
+        std::vector<std::string> lines; // empty: as many titles as fit on each line
+    } cases[] = {
+        {{"Dancer", "Musician", "Singer", "Strip Dancer"},
+         1,
+         {"Dancer/Musician/Singer/", "Strip Dancer: 1"}},
+        {{"Bodyguard", "Bouncer", "Door Supervisor", "Gatekeeper", "Night Watchman",
+          "Patrol Officer", "Security Guard", "Steward"},
+         3,
+         {}},
+    };
     strip = Bitmap(); // no scroll bar: what is drawn under it shows
-    palm->SetMode(pmNewBuilding);
     const int h = LineHeightOf();
-    int vacancies = FindHeader("Vacancies", 190, 400);
-    ASSERT_GT(vacancies, 0);
-    EXPECT_TRUE(PageShows(Page(), "Dancer/Musician/Singer/Strip Dancer:", 5, vacancies + 22));
-    EXPECT_TRUE(PageShows(Page(), "1", 5, vacancies + 22 + h));
-    EXPECT_TRUE(ShowsHeader("Potential Visitors", vacancies + 22 + 2 * h + 18));
-    EXPECT_FALSE(AnyPixelNot(Page(), 194, 0, PalmWidth, palm->ScreenHeight(), PageColor));
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.titles.front());
+        GameState.BarDescrs.clear();
+        GameState.CharDescrs.clear();
+        GameState.BarDescrs.push_back(
+            MakeBarDescr(3, 20000, 8, std::vector<uint8_t>(k.open, skStriptease)));
+        std::string full;
+        for (const char* title : k.titles) {
+            AddDescr(true, skStriptease, title);
+            full += (full.empty() ? "" : "/") + std::string(title);
+        }
+        full += ": " + std::to_string(k.open);
+        ASSERT_GT(TextWidthOf(full), 189) << "the line must wrap";
+
+        std::vector<std::string> lines = k.lines;
+        if (lines.empty()) {
+            std::string line;
+            for (std::size_t i = 0; i < k.titles.size(); ++i) {
+                std::string part = k.titles[i];
+                part += i + 1 < k.titles.size() ? "/" : ": " + std::to_string(k.open);
+                if (!line.empty() && TextWidthOf(line + part) > 189) {
+                    lines.push_back(line);
+                    line.clear();
+                }
+                line += part;
+            }
+            lines.push_back(line);
+            ASSERT_GE(lines.size(), 3u);
+        }
+        std::string joined;
+        for (const std::string& line : lines) {
+            EXPECT_LE(TextWidthOf(line), 189) << line;
+            joined += line;
+        }
+        ASSERT_EQ(joined, full);
+        EXPECT_EQ(lines.back(), std::string(k.titles.back()) + ": " + std::to_string(k.open));
+
+        palm->SetMode(pmNewBuilding);
+        palm->UpdateInternalScreen();
+        int vacancies = FindHeader("Vacancies", 190, 400);
+        ASSERT_GT(vacancies, 0);
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            EXPECT_TRUE(PageShows(Page(), lines[i], 5, vacancies + 22 + int(i) * h)) << lines[i];
+        const int below = vacancies + 22 + int(lines.size()) * h;
+        EXPECT_FALSE(AnyPixel(Page(), 5, below, 189, below + h, TextColor));
+        EXPECT_TRUE(ShowsHeader("Potential Visitors", below + 18));
+        EXPECT_FALSE(AnyPixelNot(Page(), 194, 0, PalmWidth, palm->ScreenHeight(), PageColor));
+    }
 }
 
 TEST_F(BuildingPages, CataloguePotentialsOfABuildingNotOwned) {
