@@ -19,6 +19,10 @@ bool EnsureVideo() {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // The picture is composed in memory and shown as it is: the system's own
+    // framebuffer does that without loading an OpenGL driver (on a machine
+    // without a GPU, a software one of 60 MB).
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     ok = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
     // Text input runs only while an edit box has the focus.
     if (ok) SDL_StopTextInput();
