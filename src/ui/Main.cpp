@@ -10,6 +10,7 @@
 #include "persist/Settings.h"
 #include "platform/CursorTable.h"
 #include "platform/EventLoop.h"
+#include "platform/Scale.h"
 #include "sim/Startup.h"
 #include "sound/Playsound.h"
 #include "ui/Palmscreen.h"
@@ -18,6 +19,8 @@
 #include "ui/ScreenButtons.h"
 #include "ui/Tempbitmap.h"
 #include "ui/Utilities.h"
+
+#include <algorithm>
 
 TformMain* formMain = nullptr;
 GPalmScreen* PalmScreen = nullptr;
@@ -60,6 +63,8 @@ TformMain::TformMain(EventLoop& loop, std::unique_ptr<CommandPrompts> prompts)
       TickCounter(mClock.TickCounter),
       mPrompts(prompts ? std::move(prompts) : MakeWindowPrompts()) {
     formMain = this;
+    mScaleSetting = std::clamp(ReadSettingInt("WindowScale"), 0, MaxScale);
+    Window::SetScale(WindowedScale());
     Create(GameName, MainWidth, MainHeight);
     {
         // The emblem the task bar and the window list show.
@@ -72,6 +77,7 @@ TformMain::TformMain(EventLoop& loop, std::unique_ptr<CommandPrompts> prompts)
     LoadImageBitmap(mBackgroundClosed, "bgclosed");
     LoadImageBitmap(mBorderIcons, "bdricons");
     LoadImageBitmap(mSpeedButtons, "plmbtns");
+    LoadImageBitmap(mSoundIcons, "sndicons");
     ScreenButtons = std::make_unique<Bitmap>();
     LoadImageBitmap(*ScreenButtons, "pscreenbtns");
 
@@ -89,10 +95,6 @@ TformMain::TformMain(EventLoop& loop, std::unique_ptr<CommandPrompts> prompts)
     ScreenCursors().Load(5, cursors + "crdragone.cur");
     ScreenCursors().Load(6, cursors + "crdragreject.cur");
     SetCursorEntry(3);
-
-    // The stored volumes and mute flags are read above but the game plays at
-    // full volume, unmuted.
-    sound = SoundSettings{};
 
     tmrRepeatMouseDown.SetInterval(80);
     tmrRepeatMouseDown.SetEnabled(false);
@@ -121,6 +123,7 @@ TformMain::TformMain(EventLoop& loop, std::unique_ptr<CommandPrompts> prompts)
 TformMain::~TformMain() {
     WriteSoundSettings(mSounds ? mSounds->Settings() : SoundSettings{});
     WriteSettingInt("MIsFullScreen", IsFullScreen ? 1 : 0);
+    WriteSettingInt("WindowScale", mScaleSetting);
 
     SetGameHost({});
     Plan = nullptr;
@@ -138,6 +141,7 @@ TformMain::~TformMain() {
     mBackgroundClosed = Bitmap();
     mBorderIcons = Bitmap();
     mSpeedButtons = Bitmap();
+    mSoundIcons = Bitmap();
     ScreenButtons.reset();
 
     GameShutdown();
@@ -150,8 +154,9 @@ bool TformMain::Start() {
     // The first show is centred; that place is also where the window returns
     // from full screen until it is dragged.
     const Point screen = ScreenSize();
-    mWindowedLeft = (screen.x - MainWidth) / 2;
-    mWindowedTop = (screen.y - MainHeight) / 2;
+    const int n = WindowedScale();
+    mWindowedLeft = (screen.x - MainWidth * n) / 2;
+    mWindowedTop = (screen.y - MainHeight * n) / 2;
     mCentred = true;
     ApplyScreenMode();
     Show();
@@ -192,14 +197,36 @@ Point TformMain::GetOrigin() const {
     return PlayAreaOrigin(ClientWidth(), ClientHeight());
 }
 
+int TformMain::WindowedScale() const {
+    return EffectiveScale(mScaleSetting, AutomaticScale(ScreenSize(), {MainWidth, MainHeight}));
+}
+
 void TformMain::ApplyScreenMode() {
     if (IsFullScreen) {
+        Window::SetScale(FullScreenScale(ScreenSize(), {MainWidth, MainHeight}));
         SetFullScreenDesktop(true);
     } else {
         SetFullScreenDesktop(false);
-        if (mCentred) SetBounds(mWindowedLeft, mWindowedTop, MainWidth, MainHeight);
+        const int n = WindowedScale();
+        Window::SetScale(n);
+        if (mCentred) SetBounds(mWindowedLeft, mWindowedTop, MainWidth * n, MainHeight * n);
     }
     Invalidate();
+}
+
+void TformMain::StepScale(int step) {
+    const int before = WindowedScale();
+    mScaleSetting = step == 0 ? 0 : std::clamp(before + step, 1, MaxScale);
+    const int after = WindowedScale();
+    if (IsFullScreen || after == before) return;
+    // Around the same centre; the stored place is the window's top left.
+    const Rect b = Bounds();
+    const int cx = IsOpen() ? (b.left + b.right) / 2 : mWindowedLeft + MainWidth * before / 2;
+    const int cy = IsOpen() ? (b.top + b.bottom) / 2 : mWindowedTop + MainHeight * before / 2;
+    mWindowedLeft = cx - MainWidth * after / 2;
+    mWindowedTop = cy - MainHeight * after / 2;
+    mCentred = true;
+    ApplyScreenMode();
 }
 
 void TformMain::ToggleFullScreen() {
@@ -207,31 +234,50 @@ void TformMain::ToggleFullScreen() {
     ApplyScreenMode();
 }
 
-void TformMain::ShowDefaultPage() {
-    GameState.SelectedSlot = -1;
+namespace {
+
+// Selects only the staff position (or nothing) and shows the palm page of that mode.
+void ShowPage(GRuler& ruler, GPalmScreen& palm, int32_t slot, uint8_t mode) {
+    GameState.SelectedSlot = slot;
     GameState.SelectedCharacter = -1;
     GameState.SelectedGroup = -1;
-    mRuler->UpdateStrip();
-    mPalm->SetMode(DefaultPalmMode());
+    ruler.UpdateStrip();
+    palm.SetMode(mode);
+}
+
+} // namespace
+
+bool TformMain::SoundOff() const {
+    if (!mSounds) return false;
+    const SoundSettings& s = mSounds->Settings();
+    return s.MuteSound && s.MuteAmbient && s.MuteMusic;
+}
+
+void TformMain::ToggleSound() {
+    if (!mSounds) return;
+    SoundSettings s = mSounds->Settings();
+    const bool off = !SoundOff();
+    // The click before the sound goes, or after it is back.
+    if (off) PlayNamed("click");
+    s.MuteSound = s.MuteAmbient = s.MuteMusic = off;
+    mSounds->SetSettings(s);
+    if (!off) PlayNamed("click");
+    Invalidate();
+}
+
+void TformMain::ShowDefaultPage() {
+    ShowPage(*mRuler, *mPalm, -1, DefaultPalmMode());
     Invalidate();
 }
 
 void TformMain::ShowMainMenu() {
     PlayNamed("click");
-    GameState.SelectedSlot = -1;
-    GameState.SelectedCharacter = -1;
-    GameState.SelectedGroup = -1;
-    mRuler->UpdateStrip();
-    mPalm->SetMode(pmMainMenu);
+    ShowPage(*mRuler, *mPalm, -1, pmMainMenu);
     Invalidate();
 }
 
 void TformMain::ShowVacancy(int32_t slot) {
-    GameState.SelectedSlot = slot;
-    GameState.SelectedCharacter = -1;
-    GameState.SelectedGroup = -1;
-    mRuler->UpdateStrip();
-    mPalm->SetMode(pmVacancyInfo);
+    ShowPage(*mRuler, *mPalm, slot, pmVacancyInfo);
     Invalidate();
 }
 
