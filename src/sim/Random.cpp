@@ -1,4 +1,4 @@
-// One PCG32 generator (64-bit state, XSH-RR output) for the whole program.
+// PCG32 generators (64-bit state, XSH-RR output): one for the game, one for the presentation.
 #include "sim/Random.h"
 
 #include <cmath>
@@ -32,9 +32,37 @@ Pcg32& Generator() {
     return g;
 }
 
+Pcg32& PresentationGenerator() {
+    static Pcg32 g;
+    return g;
+}
+
 std::function<int32_t()>& TestSource() {
     static std::function<int32_t()> source;
     return source;
+}
+
+int32_t Draw(Pcg32& g) {
+    if (TestSource()) {
+        // A test sequence may hand out anything; the callers rely on 0 .. 2^31 - 1.
+        return static_cast<int32_t>(static_cast<uint32_t>(TestSource()()) & 0x7FFFFFFFu);
+    }
+    return static_cast<int32_t>(g.Next() >> 1);
+}
+
+bool Chance(Pcg32& g, double p) {
+    if (std::isnan(p)) p = 0;
+    if (p < 0) p = 0;
+    if (p > 1) p = 1;
+    auto a = static_cast<int32_t>(p * 4095);
+    return a >= Draw(g) % 4095;
+}
+
+std::string Phrase(Pcg32& g, std::initializer_list<const char*> phrases) {
+    if (phrases.size() == 0) return std::string();
+    int32_t k = Draw(g) % static_cast<int32_t>(phrases.size());
+    const char* text = *(phrases.begin() + k);
+    return text ? text : "";
 }
 
 } // namespace
@@ -44,19 +72,11 @@ void SeedRandom(uint32_t seed) {
 }
 
 int32_t RandomInt() {
-    if (TestSource()) {
-        // A test sequence may hand out anything; the callers rely on 0 .. 2^31 - 1.
-        return static_cast<int32_t>(static_cast<uint32_t>(TestSource()()) & 0x7FFFFFFFu);
-    }
-    return static_cast<int32_t>(Generator().Next() >> 1);
+    return Draw(Generator());
 }
 
 bool ChanceTest(double p) {
-    if (std::isnan(p)) p = 0;
-    if (p < 0) p = 0;
-    if (p > 1) p = 1;
-    auto a = static_cast<int32_t>(p * 4095);
-    return a >= RandomInt() % 4095;
+    return Chance(Generator(), p);
 }
 
 double RandomBetween(double lo, double hi) {
@@ -64,10 +84,23 @@ double RandomBetween(double lo, double hi) {
 }
 
 std::string PickPhrase(std::initializer_list<const char*> phrases) {
-    if (phrases.size() == 0) return std::string();
-    int32_t k = RandomInt() % static_cast<int32_t>(phrases.size());
-    const char* text = *(phrases.begin() + k);
-    return text ? text : "";
+    return Phrase(Generator(), phrases);
+}
+
+void SeedPresentationRandom(uint32_t seed) {
+    PresentationGenerator().Seed(seed);
+}
+
+int32_t PresentationRandomInt() {
+    return Draw(PresentationGenerator());
+}
+
+bool PresentationChance(double p) {
+    return Chance(PresentationGenerator(), p);
+}
+
+std::string PresentationPhrase(std::initializer_list<const char*> phrases) {
+    return Phrase(PresentationGenerator(), phrases);
 }
 
 void SetRandomSourceForTesting(std::function<int32_t()> source) {

@@ -1,4 +1,4 @@
-// The game's one random generator and the draws every rule rests on.
+// The game's random generator and the draws every rule rests on, and the presentation's own.
 #pragma once
 
 #include <cstdint>
@@ -17,5 +17,13 @@ double RandomBetween(double lo, double hi);
 // One of the texts with equal chance (RandomInt() mod n).
 std::string PickPhrase(std::initializer_list<const char*> phrases);
 
-// Tests replace the generator with their own sequence; an empty function restores it.
+// The presentation's generator (sound picks and fades, dialog background offsets). Its draws
+// follow wall-clock timing, so they stay off the game's sequence: the game then depends only on
+// the seed, the player's requests and the hour ticks. Same draws and distributions as above.
+void SeedPresentationRandom(uint32_t seed);
+int32_t PresentationRandomInt();
+bool PresentationChance(double p);
+std::string PresentationPhrase(std::initializer_list<const char*> phrases);
+
+// Tests replace both generators with their own sequence; an empty function restores them.
 void SetRandomSourceForTesting(std::function<int32_t()> source);

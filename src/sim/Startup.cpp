@@ -51,7 +51,9 @@ double VisitorSpendingFactor(int difficulty) {
 void GameStartup(std::optional<uint32_t> seed) {
     // Bad building files and full tables are reported before the game is running.
     SetModelErrorReport(ReportError);
-    SeedRandom(seed ? *seed : static_cast<uint32_t>(std::time(nullptr)));
+    const uint32_t startSeed = seed ? *seed : static_cast<uint32_t>(std::time(nullptr));
+    SeedRandom(startSeed);
+    SeedPresentationRandom(startSeed);
     EmptyDebugLogIfLarger(LogSizeLimit);
     AppendDebugLine(std::string("*** ") + GameName + " v." + GameVersion + " has started on " +
                     LocalDateTimeText() + " ***");

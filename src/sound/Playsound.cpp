@@ -139,13 +139,13 @@ std::string SoundPlayer::SoundPath(int kind) const {
         return SoundsFile("silence");
     case skAmbient:
         return ProgramFolder() + "Sounds/" +
-               PickPhrase({"ambient1", "ambient2", "ambient3", "ambient4"}) + ".ogg";
+               PresentationPhrase({"ambient1", "ambient2", "ambient3", "ambient4"}) + ".ogg";
     case skRandom:
-        return ProgramFolder() + "Sounds/" + PickPhrase({"random1", "random2"}) + ".ogg";
+        return ProgramFolder() + "Sounds/" + PresentationPhrase({"random1", "random2"}) + ".ogg";
     case skMusic: {
         const std::vector<std::string> files = MusicFiles();
         if (files.empty()) return {}; // no music, and no draw by zero
-        return ProgramFolder() + "Music/" + files[size_t(RandomInt()) % files.size()];
+        return ProgramFolder() + "Music/" + files[size_t(PresentationRandomInt()) % files.size()];
     }
     case skPage:
         return SoundsFile("page");
@@ -235,7 +235,8 @@ void SoundPlayer::Tick() {
             a += step;
             if (a >= 100) e.FadingIn = false;
         }
-        if (e.Kind == skAmbient && !e.FadingIn && e.Buffer->IsPlaying() && ChanceTest(0.02 / n))
+        if (e.Kind == skAmbient && !e.FadingIn && e.Buffer->IsPlaying() &&
+            PresentationChance(0.02 / n))
             e.FadingOut = true;
         if (e.FadingOut) {
             a -= step;
@@ -246,5 +247,5 @@ void SoundPlayer::Tick() {
         if (e.Kind == skAmbient && !e.FadingOut && e.Buffer->IsPlaying()) ambientPlaying = true;
     }
     if (!ambientPlaying) PlaySound(skAmbient);
-    if (ChanceTest(0.01 / n)) PlaySound(skRandom);
+    if (PresentationChance(0.01 / n)) PlaySound(skRandom);
 }

@@ -11,8 +11,8 @@ void PaintDialogBackground(Canvas& canvas, const Bitmap& background, int w, int 
     canvas.FillRect(Rect{0, 0, w, h});
     const int bw = background.Width(), bh = background.Height();
     // The sheet is larger than any dialog: each paint shows another piece of it.
-    const int left = bw > w ? RandomInt() % (bw - w) : 0;
-    const int top = bh > h ? RandomInt() % (bh - h) : 0;
+    const int left = bw > w ? PresentationRandomInt() % (bw - w) : 0;
+    const int top = bh > h ? PresentationRandomInt() % (bh - h) : 0;
     const int cw = std::min(w, bw), ch = std::min(h, bh);
     if (cw > 0 && ch > 0)
         canvas.CopyRect(Rect{0, 0, cw, ch}, background, Rect{left, top, left + cw, top + ch});

@@ -137,3 +137,23 @@ TEST(Random, TestSourceNeverGivesNegativeDraws) {
 }
 
 } // namespace
+
+TEST(Random, PresentationDrawsLeaveTheGameSequenceAlone) {
+    SeedRandom(42);
+    std::vector<int32_t> plain;
+    for (int i = 0; i < 50; ++i)
+        plain.push_back(RandomInt());
+
+    SeedRandom(42);
+    SeedPresentationRandom(42);
+    std::vector<int32_t> mixed, presentation;
+    for (int i = 0; i < 50; ++i) {
+        presentation.push_back(PresentationRandomInt());
+        PresentationChance(0.5);
+        PresentationPhrase({"a", "b", "c"});
+        mixed.push_back(RandomInt());
+    }
+    EXPECT_EQ(mixed, plain);
+    // Same seed, same kind of generator: the presentation's first draw is the game's.
+    EXPECT_EQ(presentation.front(), plain.front());
+}
