@@ -5,6 +5,7 @@
 #include "sim/Actions.h"
 #include "sim/Levels.h"
 #include "sim/Prices.h"
+#include "sim/Requests.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -41,14 +42,14 @@ void PayDebts() {
         Character* lender = FindContact(role, &index);
         if (!lender || lender->Debt <= 0 || GameState.Cash < lender->Debt) continue;
         GameState.SelectedCharacter = index;
-        Show(PayDebt());
+        Show(Perform(RequestOnSelections(RequestKind::PayDebt)));
     }
 }
 
 // The bank tides a struggling chain over; only while no debt runs.
 void BorrowWhenBroke() {
     if (GameState.PropertyCount() == 0 || GameState.Cash >= 500 || AnyDebt()) return;
-    if (SelectContact(skBankOfficial)) Show(Borrow());
+    if (SelectContact(skBankOfficial)) Show(Perform(RequestOnSelections(RequestKind::Borrow)));
 }
 
 void BuyBuildings() {
@@ -61,7 +62,9 @@ void BuyBuildings() {
             if (best < 0 || d.Value < GameState.BarDescrs[best].Value) best = i;
         }
         if (best < 0) return;
-        ActionResult r = BuyBuilding(best);
+        PlayerRequest request = RequestOnSelections(RequestKind::BuyBuilding);
+        request.Building = best;
+        ActionResult r = Perform(request);
         Show(r);
         if (!r.Changed) return;
     }
@@ -75,7 +78,9 @@ void KeepSuppliesUp(Property& p) {
                               : order == SuppliesOrder::Twenty ? 20
                                                                : 5;
         if (SuppliesPrice(units, rel) > GameState.Cash) continue;
-        Show(BuySupplies(order));
+        PlayerRequest r = RequestOnSelections(RequestKind::BuySupplies);
+        r.Supplies = order;
+        Show(Perform(r));
         return;
     }
 }
@@ -89,7 +94,9 @@ void BribeWhereLegalityIsLow(Property& p, const BarDescr& d) {
     const int32_t level = std::min(4, (50 - l + 9) / 10);
     const int32_t bribe = DiscountedPrice(d.Capacity * level * 25, police->Relation);
     if (static_cast<int64_t>(bribe) * 30 > GameState.Cash) return;
-    Show(SetOfficialLevel(level));
+    PlayerRequest r = RequestOnSelections(RequestKind::SetOfficialLevel);
+    r.Level = level;
+    Show(Perform(r));
 }
 
 // The most skilled candidate of the slot's kind, or -1.
@@ -112,7 +119,7 @@ void HireIntoOpenPositions(const Property& p, const BarDescr& d) {
         const int32_t candidate = BestCandidate(v.Kind);
         if (candidate < 0) continue;
         GameState.SelectedCharacter = candidate;
-        Show(HireCandidate());
+        Show(Perform(RequestOnSelections(RequestKind::HireCandidate)));
     }
 }
 
@@ -134,7 +141,9 @@ void UpgradeWhenRich(Property& p, const BarDescr& d) {
     if (static_cast<int64_t>(UpgradePrice(pick->Level, d.Capacity, rel)) + RichEnough / 2 >
         GameState.Cash)
         return;
-    Show(UpgradeInterior(pick->Kind));
+    PlayerRequest r = RequestOnSelections(RequestKind::UpgradeInterior);
+    r.UpgradeKind = pick->Kind;
+    Show(Perform(r));
 }
 
 } // namespace

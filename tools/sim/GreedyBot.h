@@ -1,5 +1,5 @@
 // The greedy bot: a plausible, deterministic player that acts once a game day
-// through the player's actions, as clicks on the pages would.
+// through the player's requests, as clicks on the pages would.
 #pragma once
 
 // Pays what it owes, buys the cheapest building it can afford, keeps supplies
