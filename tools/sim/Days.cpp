@@ -3,6 +3,7 @@
 #include "SimRun.h"
 
 #include "model/Game.h"
+#include "persist/Recording.h"
 #include "sim/Clock.h"
 
 #include <algorithm>
@@ -31,8 +32,11 @@ void RunDays(SimRun& run) {
         BotTurn(run.Options.Bot);
         const double dayTime = GameState.GameTime;
         // Real hour ticks: the daily update runs inside the 24th.
-        for (int hour = 0; hour < 24; ++hour)
+        for (int hour = 0; hour < 24; ++hour) {
+            if (run.Recorder) run.Recorder->BeforeTick();
             HourTick();
+            if (run.Recorder) run.Recorder->AfterTick();
+        }
         c.DaysRun = n;
         c.MinCash = std::min<int64_t>(c.MinCash, GameState.Cash);
         if (!run.Options.Quiet) std::printf("%s\n", DayLine(n, dayTime).c_str());

@@ -6,7 +6,8 @@
 
 const char* const SimUsage =
     "usage: quelbrin-sim [--seed N] [--date YYYY-MM-DD] [--days N] [--difficulty 0..3] "
-    "[--bot none|greedy] [--load FILE] [--save FILE] [--quiet] | quelbrin-sim --catalogue";
+    "[--bot none|greedy] [--load FILE] [--save FILE] [--record FILE] [--quiet] | "
+    "quelbrin-sim --replay FILE [--save FILE] [--quiet] | quelbrin-sim --catalogue";
 
 namespace {
 
@@ -46,6 +47,7 @@ bool ParseDate(const std::string& text, int32_t& dayNumber) {
 
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& out, std::string& error) {
     SimOptions o;
+    bool daysGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&](std::string& v) {
@@ -87,6 +89,7 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& out, std:
                 return false;
             }
             o.Days = static_cast<int32_t>(n);
+            daysGiven = true;
         } else if (a == "--difficulty") {
             if (!value(v)) return false;
             if (!ParseUnsigned(v, 3, n)) {
@@ -104,16 +107,33 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& out, std:
                 error = "--bot takes none or greedy, not '" + v + "'";
                 return false;
             }
-        } else if (a == "--load" || a == "--save") {
+        } else if (a == "--load" || a == "--save" || a == "--replay" || a == "--record") {
             if (!value(v)) return false;
             if (v.empty()) {
                 error = a + " needs a file name";
                 return false;
             }
-            (a == "--load" ? o.LoadFile : o.SaveFile) = v;
+            (a == "--load"     ? o.LoadFile
+             : a == "--save"   ? o.SaveFile
+             : a == "--replay" ? o.ReplayFile
+                               : o.RecordFile) = v;
         } else {
             error = "unknown argument '" + a + "'";
             return false;
+        }
+    }
+    // A recording holds its own seed, start and requests.
+    if (!o.ReplayFile.empty()) {
+        for (const auto& [given, name] :
+             {std::pair{o.Seed.has_value(), "--seed"}, std::pair{o.StartDay.has_value(), "--date"},
+              std::pair{o.Difficulty.has_value(), "--difficulty"},
+              std::pair{!o.LoadFile.empty(), "--load"},
+              std::pair{!o.RecordFile.empty(), "--record"},
+              std::pair{o.Bot != SimBot::None, "--bot"}, std::pair{daysGiven, "--days"}}) {
+            if (given) {
+                error = std::string(name) + " does not go with --replay: the recording has its own";
+                return false;
+            }
         }
     }
     out = o;

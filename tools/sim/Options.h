@@ -19,6 +19,8 @@ struct SimOptions {
     std::string LoadFile; // empty: a new game
     std::string SaveFile; // empty: nothing is saved
     bool Quiet = false;
+    std::string ReplayFile; // a recording to play instead of a bot
+    std::string RecordFile; // where the run's recording is written
 };
 
 extern const char* const SimUsage;

@@ -13,8 +13,12 @@ struct SimCounters {
     int64_t MinCash = 0;
 };
 
+class SessionRecorder;
+struct Recording;
+
 struct SimRun {
     SimOptions Options;
+    SessionRecorder* Recorder = nullptr; // hears every hour tick when set
     uint32_t Seed = 0;
     SimCounters Counters;
 };
@@ -22,6 +26,10 @@ struct SimRun {
 // Plays Options.Days game days: 24 hour ticks each through the game's clock, the bot
 // once a day, and a day line unless quiet. Keeps Counters up to date.
 void RunDays(SimRun& run);
+
+// Plays a recording from its start to its end: day lines as RunDays prints them,
+// Counters kept. False with "line N: reason" when it cannot be played.
+bool ReplayRecording(SimRun& run, const Recording& recording, std::string& error);
 
 // The game's own load and save routines; false (with the reason printed) on failure.
 bool SimLoadGame(const std::string& path);
