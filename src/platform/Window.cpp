@@ -4,11 +4,13 @@
 #include "platform/CursorTable.h"
 #include "platform/EditBox.h"
 #include "platform/EventLoop.h"
+#include "platform/Scale.h"
 #include "platform/Video.h"
 
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstring>
 
 bool EnsureVideo() {
     static bool tried = false, ok = false;
@@ -63,6 +65,41 @@ bool ToButton(Uint8 b, MouseButton& out) {
     }
 }
 
+int gScale = 1;
+
+Point Logical(int x, int y) {
+    return PhysicalToLogical({x, y}, gScale);
+}
+
+// Copies the rectangle r of a logical picture into dst at n times its size,
+// each pixel becoming an n x n block; both 32-bit surfaces of the same layout.
+void BlitScaled32(SDL_Surface* src, const SDL_Rect& r, SDL_Surface* dst, int n) {
+    const int w = std::min(r.w, dst->w / n - r.x), h = std::min(r.h, dst->h / n - r.y);
+    if (w <= 0 || h <= 0) return;
+    SDL_LockSurface(src);
+    SDL_LockSurface(dst);
+    for (int y = 0; y < h; ++y) {
+        const auto* from = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(src->pixels) +
+                                                           (r.y + y) * src->pitch) +
+                           r.x;
+        auto* first = reinterpret_cast<Uint32*>(static_cast<Uint8*>(dst->pixels) +
+                                                (r.y + y) * n * dst->pitch) +
+                      r.x * n;
+        Uint32* to = first;
+        for (int x = 0; x < w; ++x) {
+            const Uint32 c = from[x];
+            for (int k = 0; k < n; ++k)
+                *to++ = c;
+        }
+        // The other rows of the block repeat the first.
+        for (int k = 1; k < n; ++k)
+            std::memcpy(reinterpret_cast<Uint8*>(first) + k * dst->pitch, first,
+                        size_t(w) * size_t(n) * 4);
+    }
+    SDL_UnlockSurface(dst);
+    SDL_UnlockSurface(src);
+}
+
 Rect Union(const Rect& a, const Rect& b) {
     if (a.IsEmpty()) return b;
     if (b.IsEmpty()) return a;
@@ -83,8 +120,18 @@ Window::~Window() {
     Destroy();
 }
 
+void Window::SetScale(int scale) {
+    gScale = std::clamp(scale, 1, MaxScale);
+}
+
+int Window::Scale() {
+    return gScale;
+}
+
 bool Window::Create(const std::string& caption, int width, int height, const Window* over) {
     if (mWindow || !EnsureVideo()) return mWindow != nullptr;
+    width *= gScale;
+    height *= gScale;
     int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
     if (over && over->IsOpen()) {
         const Rect b = over->Bounds();
@@ -164,10 +211,10 @@ Rect Window::Bounds() const {
 }
 
 int Window::ClientWidth() const {
-    return Bounds().Width();
+    return Bounds().Width() / gScale;
 }
 int Window::ClientHeight() const {
-    return Bounds().Height();
+    return Bounds().Height() / gScale;
 }
 
 void Window::SetFullScreenDesktop(bool on) {
@@ -183,12 +230,12 @@ bool Window::FullScreenDesktop() const {
 
 Point Window::ScreenToClient(Point p) const {
     const Rect b = Bounds();
-    return {p.x - b.left, p.y - b.top};
+    return Logical(p.x - b.left, p.y - b.top);
 }
 
 Point Window::ClientToScreen(Point p) const {
     const Rect b = Bounds();
-    return {p.x + b.left, p.y + b.top};
+    return {p.x * gScale + b.left, p.y * gScale + b.top};
 }
 
 Point Window::PointerScreenPos() {
@@ -221,9 +268,11 @@ void Window::Update() {
 void Window::Paint() {
     if (!mVisible) return;
     int w = 0, h = 0;
-    if (mWindow)
+    if (mWindow) {
         SDL_GetWindowSize(mWindow, &w, &h);
-    else {
+        w /= gScale;
+        h /= gScale;
+    } else {
         w = mBackBuffer.Width();
         h = mBackBuffer.Height();
     }
@@ -236,13 +285,39 @@ void Window::Paint() {
     OnPaint(canvas);
     for (EditBox* box : mEditBoxes)
         if (box->Visible()) box->Paint(canvas);
-    if (!mWindow) return;
+    if (mWindow) Present(dirty, w, h);
+}
+
+// Shows the logical rectangle dirty of the back buffer (w x h) on the window.
+void Window::Present(const Rect& dirty, int w, int h) {
     SDL_Surface* screen = SDL_GetWindowSurface(mWindow);
-    if (!screen || !mBackBuffer.Surface()) return;
+    SDL_Surface* picture = mBackBuffer.Surface();
+    if (!screen || !picture) return;
+    const int n = gScale;
     SDL_Rect r{dirty.left, dirty.top, dirty.Width(), dirty.Height()};
-    SDL_Rect to = r;
-    SDL_BlitSurface(mBackBuffer.Surface(), &r, screen, &to);
-    SDL_UpdateWindowSurfaceRects(mWindow, &r, 1);
+    SDL_Rect to{r.x * n, r.y * n, r.w * n, r.h * n};
+    if (n == 1) {
+        SDL_BlitSurface(picture, &r, screen, &to);
+    } else if (screen->format->BytesPerPixel == 4 &&
+               screen->format->Rmask == picture->format->Rmask &&
+               screen->format->Gmask == picture->format->Gmask &&
+               screen->format->Bmask == picture->format->Bmask) {
+        BlitScaled32(picture, r, screen, n);
+    } else {
+        SDL_BlitScaled(picture, &r, screen, &to);
+    }
+    SDL_Rect rects[3] = {to};
+    int count = 1;
+    // A screen that is no multiple of n keeps a black strip right and below.
+    if (dirty.right >= w && screen->w > w * n) {
+        rects[count] = {w * n, 0, screen->w - w * n, screen->h};
+        SDL_FillRect(screen, &rects[count++], SDL_MapRGB(screen->format, 0, 0, 0));
+    }
+    if (dirty.bottom >= h && screen->h > h * n) {
+        rects[count] = {0, h * n, screen->w, screen->h - h * n};
+        SDL_FillRect(screen, &rects[count++], SDL_MapRGB(screen->format, 0, 0, 0));
+    }
+    SDL_UpdateWindowSurfaceRects(mWindow, rects, count);
 }
 
 void Window::SetCursorEntry(int entry) {
@@ -273,7 +348,7 @@ void Window::Focus(EditBox* box) {
     if (box && mVisible) {
         SDL_StartTextInput();
         const Rect& b = box->Bounds();
-        SDL_Rect r{b.left, b.top, b.Width(), b.Height()};
+        SDL_Rect r{b.left * gScale, b.top * gScale, b.Width() * gScale, b.Height() * gScale};
         SDL_SetTextInputRect(&r);
     } else if (!box) {
         SDL_StopTextInput();
@@ -307,27 +382,30 @@ void Window::HandleEvent(const SDL_Event& e) {
         if (!ToButton(e.button.button, b)) break;
         const ShiftState s =
             KeyShift(SDL_GetModState()) | ButtonShift(SDL_GetMouseState(nullptr, nullptr));
+        const Point p = Logical(e.button.x, e.button.y);
         if (e.type == SDL_MOUSEBUTTONDOWN) {
             // A press on an edit box is the box's own.
-            if (EditBox* box = EditBoxAt(e.button.x, e.button.y)) {
+            if (EditBox* box = EditBoxAt(p.x, p.y)) {
                 Focus(box);
                 break;
             }
             const ShiftState down = s | (b == mbLeft ? ssLeft : b == mbRight ? ssRight : ssMiddle);
-            OnMouseDown(b, down, e.button.x, e.button.y);
-            if (e.button.clicks >= 2) OnDoubleClick(b, down, e.button.x, e.button.y);
+            OnMouseDown(b, down, p.x, p.y);
+            if (e.button.clicks >= 2) OnDoubleClick(b, down, p.x, p.y);
         } else {
-            OnMouseUp(b, s, e.button.x, e.button.y);
+            OnMouseUp(b, s, p.x, p.y);
         }
         break;
     }
-    case SDL_MOUSEMOTION:
-        OnMouseMove(KeyShift(SDL_GetModState()) | ButtonShift(e.motion.state), e.motion.x,
-                    e.motion.y);
+    case SDL_MOUSEMOTION: {
+        const Point p = Logical(e.motion.x, e.motion.y);
+        OnMouseMove(KeyShift(SDL_GetModState()) | ButtonShift(e.motion.state), p.x, p.y);
         break;
+    }
     case SDL_MOUSEWHEEL: {
         const int dy = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
-        if (dy != 0) OnMouseWheel(dy, e.wheel.mouseX, e.wheel.mouseY);
+        const Point p = Logical(e.wheel.mouseX, e.wheel.mouseY);
+        if (dy != 0) OnMouseWheel(dy, p.x, p.y);
         break;
     }
     case SDL_KEYDOWN: {

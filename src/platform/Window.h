@@ -34,7 +34,12 @@ enum KeyCodes : int {
     vkTab = 9,
     vkReturn = 13,
     vkEscape = 27,
+    vkSpace = 32,
     vkDelete = 127,
+    vkF11 = (1 << 30) | 68,     // SDLK_F11
+    vkKpMinus = (1 << 30) | 86, // SDLK_KP_MINUS
+    vkKpPlus = (1 << 30) | 87,  // SDLK_KP_PLUS
+    vkKp0 = (1 << 30) | 98,     // SDLK_KP_0
 };
 
 // Modal results.
@@ -48,8 +53,15 @@ public:
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
-    // Opens the window with the given client size, centred on the screen (or
-    // over `over`), hidden until Show(). False when no window can be made.
+    // Every window shows its picture N times its logical size (nearest
+    // neighbour); pointer positions reach the handlers divided by N. Takes
+    // effect at each window's next SetBounds and paint.
+    static void SetScale(int scale);
+    static int Scale();
+
+    // Opens the window with the given logical client size (times Scale() on
+    // the screen), centred on the screen (or over `over`), hidden until Show().
+    // False when no window can be made.
     bool Create(const std::string& caption, int width, int height, const Window* over = nullptr);
     // The picture the window manager and the task bar show for the window; ignored
     // before Create or for an empty bitmap. The window keeps its own copy.
@@ -66,15 +78,17 @@ public:
 
     void Minimize();
     bool Minimized() const;
-    // Position and size in screen coordinates (borderless: client = window).
+    // Position and size in screen pixels (borderless: client = window).
     void SetBounds(int left, int top, int width, int height);
     Rect Bounds() const;
+    // The logical size the window composes: its screen size divided by Scale().
     int ClientWidth() const;
     int ClientHeight() const;
     // Covers the whole desktop (SDL_WINDOW_FULLSCREEN_DESKTOP) or returns.
     void SetFullScreenDesktop(bool on);
     bool FullScreenDesktop() const;
 
+    // Between screen pixels and logical window coordinates.
     Point ScreenToClient(Point p) const;
     Point ClientToScreen(Point p) const;
     static Point PointerScreenPos();
@@ -97,7 +111,7 @@ public:
     // Runs this window modally on its loop; returns the modal result.
     int ShowModal();
 
-    // The last composed picture (what the window shows), for tests and probes.
+    // The last composed picture at logical size, for tests and probes.
     const Bitmap& BackBuffer() const { return mBackBuffer; }
     std::uint32_t Id() const { return mId; }
     SDL_Window* Handle() const { return mWindow; }
@@ -128,6 +142,7 @@ private:
     friend class EditBox;
     friend class EventLoop;
     void Paint();
+    void Present(const Rect& dirty, int width, int height);
     void Destroy();
     void ApplyCursor() const;
     EditBox* EditBoxAt(int x, int y) const;

@@ -211,6 +211,19 @@ void SoundPlayer::PlaySound(int kind) {
     entry->Buffer->Play(looping);
 }
 
+void SoundPlayer::SetSettings(const SoundSettings& settings) {
+    mSettings = settings;
+    for (auto& e : mSounds) {
+        if (!e->Buffer->IsPlaying()) continue;
+        if (IsMuted(e->Kind)) {
+            e->Buffer->Stop();
+            e->FadingIn = e->FadingOut = false;
+        } else {
+            SetVolume(*e, e->Volume);
+        }
+    }
+}
+
 void SoundPlayer::SetVolume(SoundEntry& entry, int32_t percent) {
     entry.Volume = std::clamp(percent, 0, 100);
     const int32_t base = BaseVolume(entry.Kind);

@@ -66,8 +66,10 @@ public:
     // Starts a sound of that kind; silently nothing when it cannot be heard.
     void PlaySound(int kind);
 
-    // The base volumes and mute flags, as the main window holds them.
-    void SetSettings(const SoundSettings& settings) { mSettings = settings; }
+    // The base volumes and mute flags, as the main window holds them. Sounds
+    // already playing follow at once: a muted kind stops, the others take the
+    // new volume, and the ambience comes back with the next tick once unmuted.
+    void SetSettings(const SoundSettings& settings);
     const SoundSettings& Settings() const { return mSettings; }
 
     const std::vector<std::unique_ptr<SoundEntry>>& Sounds() const { return mSounds; }

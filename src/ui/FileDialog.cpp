@@ -117,8 +117,9 @@ void TformFileDialog::Prepare() {
         const Point screen = ScreenSize();
         area = {0, 0, screen.x, screen.y};
     }
-    SetBounds(area.left + (area.Width() - Width) / 2, area.top + (area.Height() - Height) / 2,
-              Width, Height);
+    // Centred with its size on the screen, which the scale multiplies.
+    const int w = Width * Scale(), h = Height * Scale();
+    SetBounds(area.left + (area.Width() - w) / 2, area.top + (area.Height() - h) / 2, w, h);
 }
 
 bool TformFileDialog::Execute() {

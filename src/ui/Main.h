@@ -36,6 +36,7 @@ enum MainArea : uint8_t {
     maSpeedNormal = 9,
     maSpeedFast = 10,
     maMenuButton = 11,
+    maSound = 12,
 };
 
 // The process-wide objects the main window creates and destroys; null while
@@ -59,6 +60,13 @@ public:
     bool Start();
 
     void ApplyScreenMode();
+    // Ctrl+Plus (+1), Ctrl+Minus (-1) and Ctrl+0 (0: back to automatic) on the
+    // window's scale; the window keeps its centre.
+    void StepScale(int step);
+    // The scale of the window outside full screen: the stored choice, or the
+    // automatic one for this desktop.
+    int WindowedScale() const;
+    int ScaleSetting() const { return mScaleSetting; }
     Point GetOrigin() const;
     uint8_t HitTest(int x, int y);
     void ShowDefaultPage();
@@ -100,6 +108,7 @@ public:
     Bitmap mBackgroundClosed;
     Bitmap mBorderIcons;
     Bitmap mSpeedButtons;
+    Bitmap mSoundIcons;
 
 protected:
     void OnPaint(Canvas& canvas) override { FormPaint(canvas); }
@@ -119,6 +128,11 @@ private:
     void StartRepeat(uint8_t area, uint8_t hot);
     bool RepeatStillOnArrow();
     void ToggleFullScreen();
+    // All sound off at once, or all back on; the click stays audible either way.
+    void ToggleSound();
+    bool SoundOff() const;
+    // The speed buttons' and the clock keys' one way to set the clock.
+    void SetClockSpeed(int speed);
     void DragWindowToPointer();
     void LoadGameCommand();
     void SaveGameCommand();
@@ -134,6 +148,10 @@ private:
     uint8_t mRepeatHot = 0;
     bool mCloseRequested = false;
     bool mCentred = false;
+    // The stored WindowScale: 0 automatic, else 1..4.
+    int mScaleSetting = 0;
+    // Where Space resumes from pause.
+    int mLastRunningSpeed = 1;
     std::unique_ptr<SoundPlayer> mSounds;
     std::unique_ptr<GPalmScreen> mPalm;
     std::unique_ptr<GRuler> mRuler;
@@ -148,6 +166,8 @@ struct MainScreenParts {
     const Bitmap* BackgroundClosed = nullptr;
     const Bitmap* BorderIcons = nullptr;
     const Bitmap* SpeedButtons = nullptr;
+    const Bitmap* SoundIcons = nullptr;
+    bool SoundOff = false;
     GPalmScreen* Palm = nullptr;
     GRuler* RulerStrip = nullptr;
     GPlanPage* PlanPage = nullptr;

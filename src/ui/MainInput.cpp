@@ -19,6 +19,7 @@ uint8_t TformMain::HitTest(int x, int y) {
         return mRuler->IsHotArea(x - o.x, y - o.y - 460) ? maRuler : maNone;
     if (PointInRect(o.x, o.y, o.x + 480, o.y + 465, x, y))
         return mPlan->IsHotArea(x - o.x, y - o.y) ? maPlan : maNone;
+    if (PointInRect(W - 68, 0, W - 52, 18, x, y)) return maSound;
     if (PointInRect(W - 51, 0, W - 35, 18, x, y)) return maMinimize;
     if (PointInRect(W - 34, 0, W - 18, 18, x, y)) return maFullScreen;
     if (PointInRect(W - 17, 0, W, 18, x, y)) return maClose;
@@ -74,6 +75,9 @@ void TformMain::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
     case maClose:
         mCloseRequested = true;
         break;
+    case maSound:
+        ToggleSound();
+        break;
     case maPalm:
         RunCommand([this] { ProcessPalmScreenClick(); });
         break;
@@ -86,9 +90,7 @@ void TformMain::FormMouseDown(MouseButton button, ShiftState, int x, int y) {
     case maSpeedPause:
     case maSpeedNormal:
     case maSpeedFast:
-        GameState.ClockSpeed = area - maSpeedPause;
-        PlayNamed("click");
-        Invalidate();
+        SetClockSpeed(area - maSpeedPause);
         break;
     case maMenuButton:
         ShowMainMenu();
@@ -124,7 +126,7 @@ void TformMain::DragWindowToPointer() {
     const int left = b.left + p.x - mLastDragPoint.x;
     const int top = b.top + p.y - mLastDragPoint.y;
     mLastDragPoint = p;
-    if (left != b.left || top != b.top) SetBounds(left, top, MainWidth, MainHeight);
+    if (left != b.left || top != b.top) SetBounds(left, top, b.Width(), b.Height());
     mWindowedLeft = left;
     mWindowedTop = top;
 }
@@ -161,17 +163,62 @@ void TformMain::tmrRepeatMouseDownTimer() {
         const Rect b = Bounds();
         const Point p = PointerScreenPos();
         const bool inside = b.left < p.x && p.x < b.right && b.top < p.y && p.y < b.bottom;
+        const Point at = ScreenToClient(p);
         if (inside && RepeatStillOnArrow())
-            FormMouseDown(mbLeft, ssLeft, p.x - b.left, p.y - b.top);
+            FormMouseDown(mbLeft, ssLeft, at.x, at.y);
         else
             mRepeatClick = false;
     }
     if (!mRepeatClick) tmrRepeatMouseDown.SetEnabled(false);
 }
 
+void TformMain::SetClockSpeed(int speed) {
+    GameState.ClockSpeed = speed;
+    if (speed > 0) mLastRunningSpeed = speed;
+    PlayNamed("click");
+    Invalidate();
+}
+
 bool TformMain::FormKeyDown(int key, ShiftState shift) {
-    if (key == vkReturn && (shift & ssAlt)) {
+    // The loop already sends keys to a modal window; this also holds for a
+    // caller that hands keys over directly.
+    if (Window* modal = Loop().ModalWindow(); modal && modal != this) return false;
+    if ((key == vkReturn && (shift & ssAlt)) || key == vkF11) {
         ToggleFullScreen();
+        return true;
+    }
+    const bool plain = (shift & (ssCtrl | ssAlt)) == 0;
+    if (plain && key == vkSpace) {
+        if (GameState.ClockSpeed == 0) {
+            SetClockSpeed(mLastRunningSpeed);
+        } else {
+            // A speed from a loaded game counts as well as one chosen here.
+            mLastRunningSpeed = GameState.ClockSpeed;
+            SetClockSpeed(0);
+        }
+        return true;
+    }
+    if (shift & ssCtrl) {
+        // Plus is Shift+= on most layouts; both count, and the keypad's.
+        if (key == '+' || key == '=' || key == vkKpPlus) {
+            StepScale(1);
+            return true;
+        }
+        if (key == '-' || key == vkKpMinus) {
+            StepScale(-1);
+            return true;
+        }
+        if (key == '0' || key == vkKp0) {
+            StepScale(0);
+            return true;
+        }
+    }
+    if (plain && key == 'm') {
+        ToggleSound();
+        return true;
+    }
+    if (plain && key >= '1' && key <= '3') {
+        SetClockSpeed(key - '1');
         return true;
     }
     if (key == vkEscape) {

@@ -50,7 +50,11 @@ void PaintBackground(Canvas& c, int W, int H, Point o, const Bitmap* bg) {
         CopySameSize(c, *bg, PlayLeft - o.x, PlayTop - o.y, W, H, 0, 0);
 }
 
-void PaintBorderIcons(Canvas& c, int W, const Bitmap* icons, bool fullScreen) {
+void PaintBorderIcons(Canvas& c, int W, const MainScreenParts& parts) {
+    if (parts.SoundIcons)
+        CopySameSize(c, *parts.SoundIcons, parts.SoundOff ? 16 : 0, 0, 16, 16, W - 68, 1);
+    const Bitmap* icons = parts.BorderIcons;
+    const bool fullScreen = parts.FullScreen;
     if (!icons) return;
     CopySameSize(c, *icons, 0, 0, 16, 16, W - 51, 1);
     CopySameSize(c, *icons, fullScreen ? 32 : 16, 0, 16, 16, W - 34, 1);
@@ -98,7 +102,7 @@ void PaintClosedNotebook(Canvas& c, Point o, const Bitmap* closed) {
 void ComposeMainScreen(Canvas& c, int W, int H, const MainScreenParts& parts) {
     const Point o = PlayAreaOrigin(W, H);
     PaintBackground(c, W, H, o, parts.Background);
-    PaintBorderIcons(c, W, parts.BorderIcons, parts.FullScreen);
+    PaintBorderIcons(c, W, parts);
     if (parts.Palm) parts.Palm->PaintTo(c, o.x + 524, o.y + 56);
     if (parts.RulerStrip) parts.RulerStrip->PaintTo(c, o.x, o.y + 460);
     if (parts.PlanPage) parts.PlanPage->PaintTo(c, o.x, o.y);
@@ -119,6 +123,8 @@ void TformMain::FormPaint(Canvas& canvas) {
     parts.BackgroundClosed = &mBackgroundClosed;
     parts.BorderIcons = &mBorderIcons;
     parts.SpeedButtons = &mSpeedButtons;
+    parts.SoundIcons = &mSoundIcons;
+    parts.SoundOff = SoundOff();
     parts.Palm = mPalm.get();
     parts.RulerStrip = mRuler.get();
     parts.PlanPage = mPlan.get();

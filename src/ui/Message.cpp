@@ -109,8 +109,9 @@ void TformMessage::Prepare(uint8_t mode, const std::string& text, const std::str
         const Point screen = ScreenSize();
         area = {0, 0, screen.x, screen.y};
     }
-    SetBounds(area.left + (area.Width() - mWidth) / 2, area.top + (area.Height() - mHeight) / 2,
-              mWidth, mHeight);
+    // Centred with its size on the screen, which the scale multiplies.
+    const int w = mWidth * Scale(), h = mHeight * Scale();
+    SetBounds(area.left + (area.Width() - w) / 2, area.top + (area.Height() - h) / 2, w, h);
 }
 
 int TformMessage::RunPrepared() {

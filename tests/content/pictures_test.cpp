@@ -97,6 +97,8 @@ TEST(PictureTable, HoldsEveryCellTheGameCopies) {
         {"bdricons.bmp", 16, 0, 32, 16},
         {"bdricons.bmp", 32, 0, 48, 16},
         {"bdricons.bmp", 48, 0, 64, 16},
+        {"sndicons.bmp", 0, 0, 16, 16},
+        {"sndicons.bmp", 16, 0, 32, 16},
         {"rlbtns.bmp", 0, 0, 33, 70},
         {"rlbtns.bmp", 33, 0, 66, 70},
         {"bgclosed.bmp", 0, 232, 485, 705},

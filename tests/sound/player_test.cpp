@@ -377,6 +377,46 @@ TEST_F(Player, MuteSoundSilencesEffectsButNotAmbience) {
     EXPECT_EQ(EntriesOf(p, "click").size(), 1u);
 }
 
+TEST_F(Player, MutingAllStopsWhatIsPlayingAndUnmutingBringsTheAmbienceBack) {
+    Install();
+    ScriptedRandom rnd;
+    SoundPlayer p(timer, {}, Silent());
+    timer.Fire(); // the ambience starts
+    p.PlaySound(skClick);
+    ASSERT_EQ(EntriesOf(p, "ambient3").size(), 1u);
+    ASSERT_EQ(EntriesOf(p, "click").size(), 1u);
+    const size_t entries = p.Sounds().size();
+
+    SoundSettings off;
+    off.MuteSound = off.MuteAmbient = off.MuteMusic = true;
+    p.SetSettings(off);
+    auto anyPlaying = [&] {
+        for (auto& e : p.Sounds())
+            if (e->Buffer->IsPlaying()) return true;
+        return false;
+    };
+    EXPECT_FALSE(anyPlaying()) << "the silent loop, the ambience and the click stop at once";
+    timer.Fire(10);
+    for (int kind : {skClick, skPage, skAmbient, skMusic, skRandom})
+        p.PlaySound(kind);
+    EXPECT_FALSE(anyPlaying());
+    EXPECT_EQ(p.Sounds().size(), entries);
+
+    // A quieter ambience while it plays takes the new base at once.
+    p.SetSettings({});
+    timer.Fire();
+    const auto amb = EntriesOf(p, "ambient3");
+    ASSERT_EQ(amb.size(), 1u);
+    EXPECT_TRUE(amb[0]->Buffer->IsPlaying());
+    EXPECT_EQ(amb[0]->Volume, 0);
+    EXPECT_EQ(amb[0]->Buffer->Attenuation(), -4600);
+    SoundSettings quieter;
+    quieter.AmbientVolume = -600;
+    p.SetSettings(quieter);
+    // Base -1600 at 0 %: -1600 + trunc(100 x 0.4 x 0.01 x -8400).
+    EXPECT_EQ(amb[0]->Buffer->Attenuation(), -1600 - 3360);
+}
+
 TEST_F(Player, BaseVolumesShiftTheWholeRange) {
     Install();
     SoundSettings s;

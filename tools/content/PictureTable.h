@@ -152,6 +152,13 @@ inline std::vector<Picture> InterfacePictures() {
                   Row("windowed", 32, 0, 48, 16, "leave full screen"),
                   Row("close", 48, 0, 64, 16, "close")}});
     p.push_back({"Images",
+                 "sndicons.bmp",
+                 32,
+                 16,
+                 "the sound switch left of the border icons",
+                 {Row("sound_on", 0, 0, 16, 16, "sound on"),
+                  Row("sound_off", 16, 0, 32, 16, "all sound off")}});
+    p.push_back({"Images",
                  "plmbtns.bmp",
                  136,
                  30,

@@ -1,4 +1,5 @@
-// The window's border icons, the message window's background and the about picture.
+// The window's border icons, the sound switch, the message window's background and the about
+// picture.
 #include "Art.h"
 #include "Generator.h"
 
@@ -8,27 +9,34 @@ namespace content {
 
 namespace {
 
+const Rgb IconInk = Bytes(236, 196, 124);
+
+// The rounded brown key cap every border icon sits on, at cell x; leaves the
+// pen ready for the icon's strokes.
+void IconCap(cairo_t* cr, double x) {
+    RoundedRect(cr, x + 0.5, 0.5, 15, 15, 3);
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 16);
+    cairo_pattern_add_color_stop_rgb(g, 0, 0.42, 0.25, 0.12);
+    cairo_pattern_add_color_stop_rgb(g, 1, 0.2, 0.11, 0.05);
+    cairo_set_source(cr, g);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(g);
+    SetColor(cr, Bytes(150, 104, 52));
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    cairo_set_line_width(cr, 1.6);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+}
+
 void BorderIcons(const std::string& dir) {
     Canvas c(64, 16);
     cairo_t* cr = c.Cr();
     SetColor(cr, Bytes(24, 13, 6));
     cairo_paint(cr);
-    const Rgb ink = Bytes(236, 196, 124);
     for (int i = 0; i < 4; ++i) {
         const double x = 16 * i;
-        RoundedRect(cr, x + 0.5, 0.5, 15, 15, 3);
-        cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 16);
-        cairo_pattern_add_color_stop_rgb(g, 0, 0.42, 0.25, 0.12);
-        cairo_pattern_add_color_stop_rgb(g, 1, 0.2, 0.11, 0.05);
-        cairo_set_source(cr, g);
-        cairo_fill_preserve(cr);
-        cairo_pattern_destroy(g);
-        SetColor(cr, Bytes(150, 104, 52));
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
-        SetColor(cr, i == 3 ? Bytes(250, 150, 110) : ink);
-        cairo_set_line_width(cr, 1.6);
-        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        IconCap(cr, x);
+        SetColor(cr, i == 3 ? Bytes(250, 150, 110) : IconInk);
         switch (i) {
         case 0: // minimise
             cairo_move_to(cr, x + 4.5, 11.5);
@@ -55,6 +63,43 @@ void BorderIcons(const std::string& dir) {
         cairo_stroke(cr);
     }
     c.Save(dir + "bdricons.bmp");
+}
+
+// The sound switch beside the border icons: a speaker with waves when on, and
+// crossed out in the close icon's red when off.
+void SoundIcons(const std::string& dir) {
+    Canvas c(32, 16);
+    cairo_t* cr = c.Cr();
+    SetColor(cr, Bytes(24, 13, 6));
+    cairo_paint(cr);
+    for (int i = 0; i < 2; ++i) {
+        const double x = 16 * i;
+        IconCap(cr, x);
+        SetColor(cr, IconInk);
+        cairo_move_to(cr, x + 3, 6);
+        cairo_line_to(cr, x + 5.5, 6);
+        cairo_line_to(cr, x + 8.5, 3.5);
+        cairo_line_to(cr, x + 8.5, 12.5);
+        cairo_line_to(cr, x + 5.5, 10);
+        cairo_line_to(cr, x + 3, 10);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        if (i == 0) {
+            cairo_set_line_width(cr, 1.2);
+            cairo_arc(cr, x + 8.5, 8, 3, -0.9, 0.9);
+            cairo_stroke(cr);
+            cairo_arc(cr, x + 8.5, 8, 5.2, -0.8, 0.8);
+            cairo_stroke(cr);
+        } else {
+            SetColor(cr, Bytes(250, 150, 110));
+            cairo_move_to(cr, x + 10, 5.5);
+            cairo_line_to(cr, x + 13.5, 10.5);
+            cairo_move_to(cr, x + 13.5, 5.5);
+            cairo_line_to(cr, x + 10, 10.5);
+            cairo_stroke(cr);
+        }
+    }
+    c.Save(dir + "sndicons.bmp");
 }
 
 void MessageBackground(const std::string& dir) {
@@ -146,6 +191,7 @@ void Splash(const std::string& dir) {
 void GenerateMisc(const ContentPaths& paths) {
     const std::string dir = paths.Out + "/Images/";
     BorderIcons(dir);
+    SoundIcons(dir);
     MessageBackground(dir);
     Splash(dir);
 }

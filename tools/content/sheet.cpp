@@ -153,6 +153,7 @@ void ComposeWindow(const ContentPaths& paths, Library& lib, bool game, const std
     Copy(cr, icons, CellOf("bdricons.bmp", "minimize"), 780 - 51, 1);
     Copy(cr, icons, CellOf("bdricons.bmp", "fullscreen"), 780 - 34, 1);
     Copy(cr, icons, CellOf("bdricons.bmp", "close"), 780 - 17, 1);
+    Copy(cr, lib.Get("sndicons.bmp"), CellOf("sndicons.bmp", "sound_on"), 780 - 68, 1);
     PalmPage(cr, lib, game);
     cairo_surface_t* btn = lib.Get("pscreenbtns.bmp");
     if (game) {
