@@ -297,7 +297,13 @@ void Window::Present(const Rect& dirty, int w, int h) {
     SDL_Rect r{dirty.left, dirty.top, dirty.Width(), dirty.Height()};
     SDL_Rect to{r.x * n, r.y * n, r.w * n, r.h * n};
     if (n == 1) {
+        // Copied as it is: a blending blit would mix pixels the text left
+        // translucent with the window's previous picture.
+        SDL_BlendMode mode = SDL_BLENDMODE_NONE;
+        SDL_GetSurfaceBlendMode(picture, &mode);
+        SDL_SetSurfaceBlendMode(picture, SDL_BLENDMODE_NONE);
         SDL_BlitSurface(picture, &r, screen, &to);
+        SDL_SetSurfaceBlendMode(picture, mode);
     } else if (screen->format->BytesPerPixel == 4 &&
                screen->format->Rmask == picture->format->Rmask &&
                screen->format->Gmask == picture->format->Gmask &&
