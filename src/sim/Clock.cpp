@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -37,7 +38,24 @@ void GameClock::OnTimer() {
     }
 }
 
+static void HourTickBody();
+
+static std::function<void(bool)>& TickObserver() {
+    static std::function<void(bool)> observer;
+    return observer;
+}
+
+void SetHourTickObserver(std::function<void(bool done)> observer) {
+    TickObserver() = std::move(observer);
+}
+
 void HourTick() {
+    if (TickObserver()) TickObserver()(false);
+    HourTickBody();
+    if (TickObserver()) TickObserver()(true);
+}
+
+static void HourTickBody() {
     double next = GameState.GameTime + 1.0 / 24;
     // The daily update runs while the time still holds the ending day's last hour,
     // so everything it dates belongs to that day.

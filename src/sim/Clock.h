@@ -5,6 +5,7 @@
 #include "model/Gamedata.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // The clock timer's logic; the window's 150 ms timer calls OnTimer. The window
@@ -16,6 +17,9 @@ struct GameClock {
 };
 
 void HourTick();
+// Hears each hour tick just before (false) and just after (true) it runs; the
+// session recorder counts them. An empty function stops listening.
+void SetHourTickObserver(std::function<void(bool done)> observer);
 void DailyUpdate();
 
 // Entry 0 is the newest; the oldest of 24 is dropped. A null property does nothing.

@@ -10,6 +10,8 @@
 #include "ui/Palmscreen.h"
 #include "ui/Ruler.h"
 
+#include <fstream>
+#include <sstream>
 #include <string>
 
 void TformMain::ProcessPalmScreenClick() {
@@ -84,8 +86,10 @@ bool TformMain::PalmGameCommand(uint8_t area) {
     case phDifficulty1:
     case phDifficulty2:
     case phDifficulty3:
+        mSession.Prepare();
         GameState.Difficulty = static_cast<uint8_t>(area - phDifficulty0);
         NewGame();
+        mSession.StartNew(GameState.Difficulty, static_cast<int32_t>(GameState.StartTime));
         ShowDefaultPage();
         return true;
     default:
@@ -93,8 +97,22 @@ bool TformMain::PalmGameCommand(uint8_t area) {
     }
 }
 
+namespace {
+
+// Loads a game and, when it loaded, begins a session recording with its bytes.
+void LoadRecorded(SessionFile& session, const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << f.rdbuf();
+    if (!LoadGame(path)) return;
+    session.Prepare();
+    session.StartLoaded(bytes.str());
+}
+
+} // namespace
+
 void TformMain::ContinueCommand() {
-    LoadGame(AutosavePath());
+    LoadRecorded(mSession, AutosavePath());
     ShowDefaultPage();
 }
 
@@ -102,7 +120,7 @@ void TformMain::LoadGameCommand() {
     const std::optional<std::string> path = mPrompts->ChooseLoadFile(SaveFolder());
     if (!path) return;
     // A failed load leaves the running game as it was; redrawing it is harmless.
-    LoadGame(*path);
+    LoadRecorded(mSession, *path);
     mPalm->UpdateInternalScreen();
     mRuler->UpdateStrip();
 }

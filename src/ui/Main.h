@@ -3,6 +3,7 @@
 // drives the game clock.
 #pragma once
 
+#include "persist/SessionFile.h"
 #include "platform/Bitmap.h"
 #include "platform/Timer.h"
 #include "platform/Window.h"
@@ -143,6 +144,8 @@ private:
 
     std::unique_ptr<CommandPrompts> mPrompts;
     GameClock mClock;
+    // The running session's recording, for a bug report to carry.
+    SessionFile mSession;
     // The area and panel hot area a repetition started on.
     uint8_t mRepeatArea = maNone;
     uint8_t mRepeatHot = 0;

@@ -233,6 +233,7 @@ bool TformMain::FormKeyDown(int key, ShiftState shift) {
 
 bool TformMain::FormCloseQuery() {
     if (GameState.GameInProgress && GameState.PropertyCount() > 0) SaveGame(AutosavePath());
+    mSession.Flush();
     return true;
 }
 
