@@ -5,6 +5,8 @@
 #include "MainWindowFixture.h"
 #include "platform/Canvas.h"
 #include "platform/Scale.h"
+#include "ui/FileDialog.h"
+#include "ui/Message.h"
 
 #include <SDL.h>
 
@@ -130,6 +132,35 @@ TEST_F(ScaledWindow, ShowsEachLogicalPixelAsABlockAndDividesPressesBack) {
         EXPECT_EQ(w.Presses, (std::vector<Point>{{10, 20}, {10, 20}, {11, 20}}));
         EXPECT_EQ(w.ScreenToClient(w.ClientToScreen({10, 20})), (Point{10, 20}));
     }
+}
+
+TEST_F(ScaledWindow, DialogsAreScaledAndCentredOverTheScaledMainWindow) {
+    TempProgramFolder folder;
+    Window::SetScale(2);
+    Window main(f.loop);
+    ASSERT_TRUE(main.Create("Quelbrin", 780, 560));
+    f.loop.SetMainWindow(&main);
+    const Rect m = main.Bounds();
+    ASSERT_EQ(m.Width(), 1560);
+
+    TformMessage about(f.loop);
+    about.Prepare(mqAbout, "Text", "Caption", "");
+    Rect b = about.Bounds();
+    EXPECT_EQ(b.Width(), 960);
+    EXPECT_EQ(b.Height(), 562);
+    EXPECT_EQ(about.ClientWidth(), 480);
+    EXPECT_EQ(b.left - m.left, (1560 - 960) / 2);
+    EXPECT_EQ(b.top - m.top, (1120 - 562) / 2);
+
+    TformFileDialog open(FileDialogKind::Open, folder.Path(), f.loop);
+    open.Prepare();
+    b = open.Bounds();
+    EXPECT_EQ(b.Width(), 2 * TformFileDialog::Width);
+    EXPECT_EQ(b.Height(), 2 * TformFileDialog::Height);
+    EXPECT_EQ(open.ClientWidth(), TformFileDialog::Width);
+    EXPECT_EQ(b.left - m.left, (1560 - 2 * TformFileDialog::Width) / 2);
+    EXPECT_EQ(b.top - m.top, (1120 - 2 * TformFileDialog::Height) / 2);
+    f.loop.SetMainWindow(nullptr);
 }
 
 class ScaledMain : public MainWindowFixture {
