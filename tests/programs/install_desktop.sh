@@ -84,7 +84,10 @@ play() {
   [ "$WIDTH" = 780 ] && [ "$HEIGHT" = 560 ] || fail "window is $WIDTH x $HEIGHT"
   [ "$X" = 250 ] && [ "$Y" = 232 ] || fail "window at $X,$Y, not centred"
   [ "$(xprop -id "$win" WM_NAME)" = 'WM_NAME(STRING) = "Quelbrin"' ] || fail "title"
-  xprop -id "$win" _NET_WM_ICON | grep -q 'Icon (64 x 64)' || fail "the window has no icon"
+  # Read whole first: grep -q leaving early would end xprop with SIGPIPE.
+  local icon
+  icon=$(xprop -id "$win" _NET_WM_ICON)
+  grep -q 'Icon (64 x 64)' <<<"$icon" || fail "the window has no icon: ${icon:0:80}"
   for at in "621 207" "621 166" "688 96"; do
     # shellcheck disable=SC2086
     xdotool mousemove --window "$win" $at click 1
@@ -93,7 +96,12 @@ play() {
   sleep 0.5
   xdotool mousemove --window "$win" 770 8 click 1
   for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || { wait "$pid" || true; return 0; }
+    if ! kill -0 "$pid" 2>/dev/null; then
+      local status=0
+      wait "$pid" || status=$?
+      [ "$status" = 0 ] || fail "the game ended with status $status"
+      return 0
+    fi
     sleep 0.1
   done
   fail "the game did not end"
