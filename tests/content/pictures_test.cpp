@@ -238,8 +238,8 @@ TEST(GeneratedPictures, AreDeterministic) {
     const auto tmp =
         std::filesystem::temp_directory_path() / ("qlb-content-" + std::to_string(::getpid()));
     std::filesystem::create_directories(tmp);
-    for (const char* gen :
-         {"interface_desk", "interface_buttons", "interface_misc", "cursors", "portraits"}) {
+    for (const char* gen : {"interface_desk", "interface_buttons", "interface_misc",
+                            "interface_icon", "cursors", "portraits"}) {
         const std::string cmd = "'" + BuildDir() + "/quelbrin-content' '" + tmp.string() +
                                 "' --only " + gen + " > /dev/null";
         ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
