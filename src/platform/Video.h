@@ -4,3 +4,7 @@
 // False when no video system can be started (no display); windows then fail
 // to open and the caller goes on without them.
 bool EnsureVideo();
+
+// Replaces Xlib's default error handler (which ends the program) with one that
+// reports and goes on; every X connection of the process uses it.
+void KeepXErrorsFromEndingTheGame();

@@ -26,6 +26,18 @@ bool EnsureVideo() {
     // without a GPU, a software one of 60 MB).
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     ok = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    // Without a window system SDL falls back to drawing off-screen, where the
+    // game would run unseen: that counts as no video unless it was asked for.
+    if (ok) {
+        const char* driver = SDL_GetCurrentVideoDriver();
+        const bool hidden =
+            driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+        if (hidden && !SDL_getenv("SDL_VIDEODRIVER")) {
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+            ok = false;
+        }
+        if (ok && driver && std::strcmp(driver, "x11") == 0) KeepXErrorsFromEndingTheGame();
+    }
     // Text input runs only while an edit box has the focus.
     if (ok) SDL_StopTextInput();
     return ok;
