@@ -71,6 +71,9 @@ TformMain::TformMain(EventLoop& loop, std::unique_ptr<CommandPrompts> prompts)
         Bitmap icon;
         if (LoadImageBitmap(icon, "appicon")) SetIcon(icon);
     }
+    // The hooks come first, so what start-up reports (a bad building file, no
+    // sound device) reaches the player too, not only the debug log.
+    InstallHost();
     GameStartup();
 
     LoadImageBitmap(mBackground, "bg");
@@ -113,7 +116,6 @@ TformMain::TformMain(EventLoop& loop, std::unique_ptr<CommandPrompts> prompts)
     Ruler = mRuler.get();
     mPlan = std::make_unique<GPlanPage>(ScreenButtonsStrip());
     Plan = mPlan.get();
-    InstallHost();
     loop.SetMainWindow(this);
 
     ApplyScreenMode();

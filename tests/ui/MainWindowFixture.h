@@ -100,6 +100,10 @@ protected:
         window = std::make_unique<TformMain>(
             loop, std::make_unique<RecordedPrompts>(calls, answers, inputs, file));
         window->OnSound = [this](const std::string& s) { sounds.push_back(s); };
+        // What start-up reported (this folder has no sound decoder) stays apart
+        // from what the tests' commands show.
+        startupCalls = std::move(calls);
+        calls.clear();
     }
 
     // A new game at the difficulty through the menu's own commands.
@@ -145,6 +149,7 @@ protected:
     TempProgramFolder folder;
     EventLoop loop;
     std::vector<PromptCall> calls;
+    std::vector<PromptCall> startupCalls;
     std::deque<int> answers;
     std::deque<std::string> inputs;
     std::optional<std::string> file;

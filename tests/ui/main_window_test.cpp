@@ -215,4 +215,16 @@ TEST_F(MainWindow, SettingsAreWrittenWhenTheWindowGoesAndTheQuitLineLogged) {
     IsFullScreen = false;
 }
 
+class MainWindowStartup : public MainWindowFixture {};
+
+TEST_F(MainWindowStartup, WhatStartUpReportsReachesThePlayer) {
+    folder.WriteFile("Buildings/99.dat", "not a building");
+    Open();
+    bool reported = false;
+    for (const PromptCall& c : startupCalls)
+        reported = reported || (c.Kind == "error" && c.Caption == "In-game error");
+    EXPECT_TRUE(reported);
+    EXPECT_NE(ReadWholeFile(folder.Sub("debug.txt")).find("99.dat"), std::string::npos);
+}
+
 } // namespace
