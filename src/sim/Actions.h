@@ -44,6 +44,8 @@ ActionResult SellProperty();
 ActionResult SetAdmissionFee(int32_t level); // 0..4
 
 // Staff.
+// The selected character's page was opened: it no longer shows as new.
+ActionResult ViewCharacter();
 ActionResult HireCandidate();
 ActionResult FireEmployee();
 

@@ -31,6 +31,15 @@ ActionResult HireMessage(const std::string& text) {
 
 } // namespace
 
+ActionResult ViewCharacter() {
+    const int32_t ci = GameState.SelectedCharacter;
+    if (ci < 0 || ci >= GameState.CharacterCount()) return {};
+    GameState.Characters[ci]->Viewed = 1;
+    ActionResult r;
+    r.Changed = true;
+    return r;
+}
+
 ActionResult HireCandidate() {
     if (GameState.PropertyCount() == 0)
         return HireMessage("You must have a building in order to hire a worker.");

@@ -24,6 +24,7 @@ constexpr KindName KindNames[] = {
     {RequestKind::OrderShow, "show"},          {RequestKind::OrderHiddenCameras, "cameras"},
     {RequestKind::BuySupplies, "supplies"},    {RequestKind::SetOfficialLevel, "official"},
     {RequestKind::Borrow, "borrow"},           {RequestKind::PayDebt, "paydebt"},
+    {RequestKind::ViewCharacter, "view"},
 };
 
 bool SelectionInRange(int32_t index, int32_t count) {
@@ -75,6 +76,8 @@ ActionResult Perform(const PlayerRequest& r) {
         return Borrow();
     case RequestKind::PayDebt:
         return PayDebt();
+    case RequestKind::ViewCharacter:
+        return ViewCharacter();
     }
     return ActionResult{};
 }

@@ -25,6 +25,7 @@ enum class RequestKind : uint8_t {
     SetOfficialLevel,
     Borrow,
     PayDebt,
+    ViewCharacter, // opening a character's page marks it seen, which is saved
 };
 
 struct PlayerRequest {

@@ -11,6 +11,7 @@
 #include "platform/CursorTable.h"
 #include "platform/EventLoop.h"
 #include "platform/Scale.h"
+#include "sim/Requests.h"
 #include "sim/Startup.h"
 #include "sound/Playsound.h"
 #include "ui/Palmscreen.h"
@@ -292,8 +293,8 @@ void TformMain::ShowRulerItem(int32_t index) {
     } else {
         GameState.SelectedCharacter = index;
         GameState.SelectedGroup = -1;
-        if (index >= 0 && index < GameState.CharacterCount())
-            GameState.Characters[index]->Viewed = 1;
+        // Seeing a character changes the saved game, so it is a request.
+        if (index != -1) Perform(RequestOnSelections(RequestKind::ViewCharacter));
         mPalm->SetMode(pmCharacterInfo);
     }
     mRuler->UpdateStrip();

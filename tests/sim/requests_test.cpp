@@ -85,7 +85,7 @@ TEST_F(Requests, ProblemsNameTheBuildingOrSelectionTheGameLacks) {
 }
 
 TEST(RequestNames, EveryKindHasANameThatReadsBack) {
-    for (int k = 0; k <= static_cast<int>(RequestKind::PayDebt); ++k) {
+    for (int k = 0; k <= static_cast<int>(RequestKind::ViewCharacter); ++k) {
         const auto kind = static_cast<RequestKind>(k);
         const std::string name = RequestKindName(kind);
         EXPECT_NE(name, "?");
