@@ -106,20 +106,7 @@ void TformFileDialog::Prepare() {
     edFileName.SetText(std::string());
     edFileName.SetVisible(true);
 
-    const Window* main = Loop().MainWindow();
-    // Placed over the main window when it is made: a window manager places a new
-    // window by its first position and may ignore a move before it is shown.
-    if (!IsOpen() && !Create(mCaption, Width, Height, main != this ? main : nullptr)) return;
-    Rect area;
-    if (main && main != this && main->IsOpen()) {
-        area = main->Bounds();
-    } else {
-        const Point screen = ScreenSize();
-        area = {0, 0, screen.x, screen.y};
-    }
-    // Centred with its size on the screen, which the scale multiplies.
-    const int w = Width * Scale(), h = Height * Scale();
-    SetBounds(area.left + (area.Width() - w) / 2, area.top + (area.Height() - h) / 2, w, h);
+    OpenDialogWindow(*this, mCaption, Width, Height);
 }
 
 bool TformFileDialog::Execute() {

@@ -1,5 +1,7 @@
 #include "ui/MessageLook.h"
 
+#include "platform/EventLoop.h"
+#include "platform/Window.h"
 #include "sim/Random.h"
 #include "ui/ScreenButtons.h"
 
@@ -42,4 +44,22 @@ void PaintDialogTitle(Canvas& canvas, const std::string& caption, int w) {
 
 void DrawDialogButton(Canvas& canvas, const Rect& cell, const Rect& dest) {
     if (const Bitmap* strip = ScreenButtonsStrip()) canvas.CopyRect(dest, *strip, cell);
+}
+
+void OpenDialogWindow(Window& dialog, const std::string& caption, int width, int height) {
+    const Window* main = dialog.Loop().MainWindow();
+    if (main == &dialog) main = nullptr;
+    // Placed over the main window when it is made: a window manager places a new
+    // window by its first position and may ignore a move before it is shown.
+    if (!dialog.IsOpen() && !dialog.Create(caption, width, height, main)) return;
+    Rect area;
+    if (main && main->IsOpen()) {
+        area = main->Bounds();
+    } else {
+        const Point screen = dialog.ScreenSize();
+        area = {0, 0, screen.x, screen.y};
+    }
+    // Centred with its size on the screen, which the scale multiplies.
+    const int w = width * Window::Scale(), h = height * Window::Scale();
+    dialog.SetBounds(area.left + (area.Width() - w) / 2, area.top + (area.Height() - h) / 2, w, h);
 }

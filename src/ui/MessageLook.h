@@ -7,6 +7,8 @@
 
 #include <string>
 
+class Window;
+
 constexpr Color DialogGold = RGB(227, 183, 106);
 constexpr Color DialogLinkColor = RGB(255, 230, 177);
 
@@ -20,3 +22,6 @@ void PaintDialogFrame(Canvas& canvas, int w, int h);
 void PaintDialogTitle(Canvas& canvas, const std::string& caption, int w);
 // A cell of ScreenButtons at dest; nothing while the strip is not loaded.
 void DrawDialogButton(Canvas& canvas, const Rect& cell, const Rect& dest);
+// Makes the dialog's system window when it has none yet, placed over the main
+// window (or the screen), and centres it there at its size times the scale.
+void OpenDialogWindow(Window& dialog, const std::string& caption, int width, int height);
