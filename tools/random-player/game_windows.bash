@@ -32,14 +32,17 @@ game_windows() { # pattern
   done
 }
 
-# wait_main_window PID: the id of the main window once it is mapped (30 s).
+# wait_main_window PID: the id of the main window once it is mapped and stays
+# (30 s). SDL may replace a window's X window at its first paint, so an id is
+# taken only when a second look a moment later finds the same one.
 wait_main_window() {
-  local pid=$1 w
-  for _ in $(seq 150); do
-    w=$(game_windows '^Quelbrin$' | head -n 1)
-    if [ -n "$w" ]; then echo "$w"; return 0; fi
+  local pid=$1 w seen=""
+  for _ in $(seq 100); do
+    w=$(game_windows '^Quelbrin$' | tail -n 1)
+    if [ -n "$w" ] && [ "$w" = "$seen" ]; then echo "$w"; return 0; fi
+    seen=$w
     kill -0 "$pid" 2>/dev/null || return 1
-    sleep 0.2
+    sleep 0.3
   done
   return 1
 }

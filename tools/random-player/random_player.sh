@@ -182,11 +182,13 @@ for step in $(seq 1 "$presses"); do
   if [ -z "$(system_boxes)" ]; then
     if ! ms=$("$ping_tool" "$MAIN" "$answer_ms"); then
       if ! kill -0 "$game_pid" 2>/dev/null; then game_ended; continue; fi
-      # A window that is gone belongs to a game on its way out.
+      # A window that is gone belongs to a game on its way out, or SDL made a
+      # new one for it (as at a first paint): the game's own window is looked up again.
       if ! xdotool getwindowname "$MAIN" >/dev/null 2>&1; then
-        poll 10 not_running "$game_pid" || fail "the main window is gone but the game runs on"
-        game_ended
-        continue
+        if poll 3 not_running "$game_pid"; then game_ended; continue; fi
+        MAIN=$(wait_main_window "$game_pid") || fail "the main window is gone but the game runs on"
+        echo "step $step: the main window is now $MAIN" >>"$logdir/steps.txt"
+        "$ping_tool" "$MAIN" "$answer_ms" >/dev/null || report_hang
       fi
       report_hang
     fi
