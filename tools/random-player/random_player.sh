@@ -96,11 +96,15 @@ export UBSAN_OPTIONS="${UBSAN_OPTIONS:+$UBSAN_OPTIONS:}halt_on_error=1:print_sta
 
 game="$work/game"
 setup_program_folder "$gamedir" "$game"
+# Bad inputs for Load Game: a damaged save and a folder named like a save.
+damaged=damaged-by-the-random-player.sav
+mkdir -p "$game/save/folder-by-the-random-player.sav"
+head -c 3000 /dev/zero | tr '\0' 'x' >"$game/save/$damaged"
 openbox --sm-disable >/dev/null 2>&1 &
 wm_pid=$!
 sleep 0.5
 
-step=0 starts=0 quits=0 hangs=0
+step=0 starts=0 quits=0 box_steps=0
 fail() {
   echo "random player: FAIL at step $step (seed $seed): $*" >&2
   echo "--- last inputs:" >&2
@@ -125,7 +129,7 @@ sanitizers_quiet() {
 check_saves() {
   local f
   for f in "$game"/save/*.sav; do
-    [ -f "$f" ] || continue
+    [ -f "$f" ] && [ "$(basename "$f")" != "$damaged" ] || continue
     "$game/quelbrin-sim" --load "$f" --days 0 --quiet >"$work/sim.out" 2>&1 ||
       fail "$(basename "$f") does not load: $(tail -n 3 "$work/sim.out")"
   done
@@ -179,7 +183,11 @@ for step in $(seq 1 "$presses"); do
   sleep 0.03
   if ! kill -0 "$game_pid" 2>/dev/null; then game_ended; continue; fi
   # While the system's stop box is up the game waits for it; otherwise it answers.
-  if [ -z "$(system_boxes)" ]; then
+  if [ -n "$(system_boxes)" ]; then
+    box_steps=$((box_steps + 1))
+    [ "$box_steps" -lt 100 ] || fail "the stop box stayed up for 100 inputs"
+  else
+    box_steps=0
     if ! ms=$("$ping_tool" "$MAIN" "$answer_ms"); then
       if ! kill -0 "$game_pid" 2>/dev/null; then game_ended; continue; fi
       # A window that is gone belongs to a game on its way out, or SDL made a
@@ -211,5 +219,5 @@ if [ -n "$game_pid" ]; then
 fi
 sanitizers_quiet
 check_saves
-saves=$(find "$game/save" -name '*.sav' 2>/dev/null | wc -l)
+saves=$(find "$game/save" -name '*.sav' -type f ! -name "$damaged" 2>/dev/null | wc -l)
 echo "random player passed: seed $seed, $step presses in $((SECONDS - started)) s, $starts starts, $quits quits, $saves saves load"
