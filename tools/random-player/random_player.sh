@@ -74,8 +74,14 @@ mkdir -p "$logdir"
 logdir=$(cd "$logdir" && pwd)
 rm -f "$logdir"/asan.* "$logdir"/ubsan.* "$logdir/inputs.txt" "$logdir/steps.txt"
 game_pid="" wm_pid=""
+# The game and its children: SDL shows the stop box from a child process of its own.
+end_game() {
+  pkill -P "$game_pid" 2>/dev/null || true
+  kill "$game_pid" 2>/dev/null || true
+  wait "$game_pid" 2>/dev/null || true
+}
 cleanup() {
-  if [ -n "$game_pid" ]; then kill "$game_pid" 2>/dev/null || true; wait "$game_pid" 2>/dev/null || true; fi
+  if [ -n "$game_pid" ]; then end_game; fi
   if [ -n "$wm_pid" ]; then kill "$wm_pid" 2>/dev/null || true; fi
   rm -rf "$work"
 }
@@ -135,7 +141,27 @@ check_saves() {
   done
 }
 
+# The session's recording replays to the autosave that the game wrote at its
+# close. The game writes one only for a game with a property, so a replay that
+# ends without one, or an autosave from before this start, is not compared.
+replays=0
+check_replay() {
+  local rec="$game/save/last-session.qlbr" auto="$game/save/autosave.sav"
+  [ -f "$rec" ] || return 0
+  "$game/quelbrin-sim" --replay "$rec" --save "$work/replayed.sav" --quiet >"$work/replay.out" 2>&1 ||
+    fail "the session's recording does not replay: $(tail -n 3 "$work/replay.out")"
+  grep -q '"properties":0,' "$work/replay.out" && return 0
+  [ -f "$auto" ] && [ "$auto" -nt "$work/started" ] || return 0
+  if ! cmp -s "$auto" "$work/replayed.sav"; then
+    cp "$rec" "$auto" "$logdir/" 2>/dev/null || true
+    fail "the session's recording replays to other bytes than the autosave (both in $logdir)"
+  fi
+  replays=$((replays + 1))
+}
+
 start_game() {
+  touch "$work/started"
+  sleep 0.01
   "$game/quelbrin" >>"$logdir/game.out" 2>&1 &
   game_pid=$!
   starts=$((starts + 1))
@@ -152,6 +178,7 @@ game_ended() {
   quits=$((quits + 1))
   sanitizers_quiet
   check_saves
+  check_replay
   echo "step $step: the game quit; saves load; starting it again" >>"$logdir/steps.txt"
   start_game
 }
@@ -194,9 +221,14 @@ for step in $(seq 1 "$presses"); do
       # new one for it (as at a first paint): the game's own window is looked up again.
       if ! xdotool getwindowname "$MAIN" >/dev/null 2>&1; then
         if poll 3 not_running "$game_pid"; then game_ended; continue; fi
-        MAIN=$(wait_main_window "$game_pid") || fail "the main window is gone but the game runs on"
-        echo "step $step: the main window is now $MAIN" >>"$logdir/steps.txt"
-        "$ping_tool" "$MAIN" "$answer_ms" >/dev/null || report_hang
+        if again=$(wait_main_window "$game_pid"); then
+          MAIN=$again
+          echo "step $step: the main window is now $MAIN" >>"$logdir/steps.txt"
+          "$ping_tool" "$MAIN" "$answer_ms" >/dev/null || report_hang
+          continue
+        fi
+        if not_running "$game_pid"; then game_ended; continue; fi
+        fail "the main window is gone but the game runs on"
       fi
       report_hang
     fi
@@ -219,5 +251,6 @@ if [ -n "$game_pid" ]; then
 fi
 sanitizers_quiet
 check_saves
+check_replay
 saves=$(find "$game/save" -name '*.sav' -type f ! -name "$damaged" 2>/dev/null | wc -l)
-echo "random player passed: seed $seed, $step presses in $((SECONDS - started)) s, $starts starts, $quits quits, $saves saves load"
+echo "random player passed: seed $seed, $step presses in $((SECONDS - started)) s, $starts starts, $quits quits, $saves saves load, $replays replays match their autosave"
