@@ -2,6 +2,7 @@
 #include "ui/Main.h"
 #include "platform/EventLoop.h"
 #include "platform/SystemDialogs.h"
+#include "platform/Video.h"
 
 #include <cstdio>
 #include <exception>
@@ -11,8 +12,11 @@ int main() {
     try {
         auto window = std::make_unique<TformMain>(EventLoop::Main());
         if (!window->Start()) {
-            std::fprintf(stderr, "Quelbrin: cannot open a window (is a display available? "
-                                 "DISPLAY is how the game finds the window system).\n");
+            const std::string& why = VideoError();
+            std::fprintf(stderr,
+                         "Quelbrin: cannot open a window%s%s (is a display available? "
+                         "DISPLAY is how the game finds the window system).\n",
+                         why.empty() ? "" : ": ", why.c_str());
             return 1;
         }
         EventLoop::Main().Run();

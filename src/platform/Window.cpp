@@ -12,6 +12,14 @@
 #include <algorithm>
 #include <cstring>
 
+namespace {
+std::string gVideoError;
+}
+
+const std::string& VideoError() {
+    return gVideoError;
+}
+
 bool EnsureVideo() {
     static bool tried = false, ok = false;
     if (tried) return ok;
@@ -26,6 +34,7 @@ bool EnsureVideo() {
     // without a GPU, a software one of 60 MB).
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     ok = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+    if (!ok) gVideoError = SDL_GetError();
     // Without a window system SDL falls back to drawing off-screen, where the
     // game would run unseen: that counts as no video unless it was asked for.
     if (ok) {
@@ -35,6 +44,11 @@ bool EnsureVideo() {
         if (hidden && !SDL_getenv("SDL_VIDEODRIVER")) {
             SDL_QuitSubSystem(SDL_INIT_VIDEO);
             ok = false;
+            // SDL drops the reason of the drivers it tried before falling back.
+            const char* display = SDL_getenv("DISPLAY");
+            gVideoError = display && *display
+                              ? std::string("the display ") + display + " did not accept the game"
+                              : "no window system (only an off-screen video driver)";
         }
         if (ok && driver && std::strcmp(driver, "x11") == 0) KeepXErrorsFromEndingTheGame();
     }

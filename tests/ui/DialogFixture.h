@@ -84,7 +84,7 @@ protected:
         TempBitmaps.reset();
         SetRandomSourceForTesting({});
     }
-    void SetUp() override { ASSERT_TRUE(video) << "no video system"; }
+    void SetUp() override { ASSERT_TRUE(video) << "no video system: " << VideoError(); }
 
     // The window's picture as it shows now, edit boxes included.
     static const Bitmap& Painted(Window& w) {
