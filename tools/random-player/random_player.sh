@@ -183,6 +183,8 @@ game_ended() {
   start_game
 }
 
+live_children() { ps --ppid "$1" -o stat= 2>/dev/null | grep -qv '^Z'; }
+
 # A hang: where the game's threads are, then the failure.
 report_hang() {
   if command -v gdb >/dev/null; then
@@ -211,8 +213,8 @@ for step in $(seq 1 "$presses"); do
   if ! kill -0 "$game_pid" 2>/dev/null; then game_ended; continue; fi
   # While the system's stop box is up the game waits for it; otherwise it answers.
   # SDL shows the box from a child process, so a child whose box is not mapped yet
-  # counts as the box.
-  if [ -n "$(system_boxes)" ] || pgrep -P "$game_pid" >/dev/null; then
+  # counts as the box (an ended xdg-open, not reaped yet, does not).
+  if [ -n "$(system_boxes)" ] || live_children "$game_pid"; then
     box_steps=$((box_steps + 1))
     [ "$box_steps" -lt 100 ] || fail "the stop box stayed up for 100 inputs"
   else
