@@ -118,6 +118,8 @@ fail() {
   echo "--- game output:" >&2
   tail -n 40 "$logdir/game.out" >&2 2>/dev/null || true
   /usr/bin/import -window root "$logdir/failure.png" 2>/dev/null || true
+  cp "$game/debug.txt" "$logdir/" 2>/dev/null || true
+  xwininfo -root -tree >"$logdir/windows.txt" 2>/dev/null || true
   echo "logs in $logdir" >&2
   exit 1
 }
@@ -246,6 +248,9 @@ done
 # The end: close the game as a player would, then the saves it left must load.
 if [ -n "$game_pid" ]; then
   dismiss_all
+  # A last drag may have left the close icon off the screen.
+  xdotool windowmove "$MAIN" 250 232 2>/dev/null || true
+  sleep 0.3
   xdotool mousemove --window "$MAIN" $((WIN_W - 8)) 8 click 1 2>/dev/null || true
   if ! poll 30 not_running "$game_pid"; then fail "the game did not close at the end"; fi
   status=0
