@@ -4,76 +4,9 @@
 # drag, the about window, and every way out writing (or not) the autosave that
 # Continue loads.
 set -euo pipefail
-build=$1
-if [ -z "${QLB_OWN_DISPLAY:-}" ]; then
-  QLB_OWN_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
-fi
-[ -x "$build/quelbrin" ] || { echo "no quelbrin in $build"; exit 1; }
-[ -f "$build/Images/bg.bmp" ] || { echo "no content in $build"; exit 1; }
-
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  mkdir -p "$build/game-window-failure"
-  cp "$work"/*.png "$build/game-window-failure/" 2>/dev/null || true
-  tail -n 20 "$game/debug.txt" >&2 2>/dev/null || true
-  echo "--- game output:" >&2
-  cat "$work/out" >&2 2>/dev/null || true
-  exit 1
-}
-export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
-mkdir -p "$HOME"
-game="$work/game"
-mkdir -p "$game"
-cp "$build/quelbrin" "$build/liboggwrap.so" "$game/"
-for d in Buildings Images Cursors Sounds Music; do cp -r "$build/$d" "$game/"; done
+screen=1280x1024 failures=game-window-failure
+. "$(dirname "$0")/game_on_display.bash" "$@"
 autosave="$game/save/autosave.sav"
-
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
-
-# xdotool walks the whole window tree and gives up when a window vanishes under
-# it (the game makes and drops small helper windows), so every call is retried.
-xdo() {
-  local i
-  for i in 1 2 3 4 5; do
-    if xdotool "$@" 2>"$work/xdo.err"; then return 0; fi
-    sleep 0.1
-  done
-  cat "$work/xdo.err" >&2
-  fail "xdotool $*"
-}
-start_game() {
-  (cd "$work" && exec "$game/quelbrin") >"$work/out" 2>&1 &
-  gamepid=$!
-  pids+=($gamepid)
-  win=""
-  for _ in $(seq 100); do
-    win=$(xdotool search --onlyvisible --name '^Quelbrin$' 2>/dev/null | head -1 || true)
-    [ -n "$win" ] && break
-    sleep 0.1
-  done
-  [ -n "$win" ] || fail "the window did not appear"
-  sleep 0.7
-}
-# The window's left, top, width and height.
-geometry() {
-  local g
-  g=$(xdo getwindowgeometry --shell "$win")
-  eval "$g"
-  echo "$X $Y $WIDTH $HEIGHT"
-}
-click() { xdo mousemove --window "$win" "$1" "$2" click 1; sleep "${3:-0.4}"; }
-shot() { /usr/bin/import -window root "$work/shot.png"; }
 # crop NAME X Y W H: a piece of the last screenshot, in window coordinates.
 crop() {
   read -r wx wy _ _ < <(geometry)
@@ -88,18 +21,6 @@ bright() {
   read -r wx wy _ _ < <(geometry)
   /usr/bin/convert "$work/shot.png" -crop "$3x$4+$((wx + $1))+$((wy + $2))" +repage \
     -colorspace Gray -format '%[fx:int(100*mean)]' info:
-}
-wait_exit() {
-  for _ in $(seq 100); do
-    if ! kill -0 "$gamepid" 2>/dev/null; then
-      local rc=0
-      wait "$gamepid" || rc=$?
-      [ "$rc" = 0 ] || fail "the game ended with status $rc"
-      return 0
-    fi
-    sleep 0.1
-  done
-  fail "the game did not end"
 }
 palm() { shot; crop palm-$1 524 56 214 330; }
 menu_button() { shot; crop menu-$1 691 413 34 30; }
