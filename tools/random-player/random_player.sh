@@ -106,7 +106,7 @@ setup_program_folder "$gamedir" "$game"
 damaged=damaged-by-the-random-player.sav
 mkdir -p "$game/save/folder-by-the-random-player.sav"
 head -c 3000 /dev/zero | tr '\0' 'x' >"$game/save/$damaged"
-openbox --sm-disable >/dev/null 2>&1 &
+openbox --sm-disable --config-file "$here/openbox-rc.xml" >/dev/null 2>&1 &
 wm_pid=$!
 sleep 0.5
 
@@ -120,6 +120,8 @@ fail() {
   /usr/bin/import -window root "$logdir/failure.png" 2>/dev/null || true
   cp "$game/debug.txt" "$logdir/" 2>/dev/null || true
   xwininfo -root -tree >"$logdir/windows.txt" 2>/dev/null || true
+  { xprop -root _NET_CURRENT_DESKTOP _NET_ACTIVE_WINDOW; xprop -id "$MAIN" WM_STATE _NET_WM_STATE _NET_WM_DESKTOP; } \
+    >>"$logdir/windows.txt" 2>&1 || true
   echo "logs in $logdir" >&2
   exit 1
 }
@@ -185,6 +187,7 @@ game_ended() {
   start_game
 }
 
+main_hidden() { xwininfo -id "$MAIN" 2>/dev/null | grep -qE 'IsUnMapped|IsUnviewable'; }
 live_children() { ps --ppid "$1" -o stat= 2>/dev/null | grep -qv '^Z'; }
 
 # A hang: where the game's threads are, then the failure.
@@ -238,6 +241,12 @@ for step in $(seq 1 "$presses"); do
       fi
       report_hang
     fi
+  fi
+  # Inputs reach only a window that shows; the game never hides its own.
+  # (A game on its way out may unmap it a moment before it ends.)
+  if [ $((step % 25)) = 0 ] && main_hidden; then
+    sleep 3
+    if kill -0 "$game_pid" 2>/dev/null && main_hidden; then fail "the main window no longer shows"; fi
   fi
   if [ $((step % 200)) = 0 ]; then
     sanitizers_quiet
