@@ -25,6 +25,14 @@ bright() {
 palm() { shot; crop palm-$1 524 56 214 330; }
 menu_button() { shot; crop menu-$1 691 413 34 30; }
 
+# --- a display that cannot be reached: the game says which, and ends
+echo "--- a display that cannot be reached: the game says which, and ends"
+rc=0
+(cd "$work" && DISPLAY=:987 exec "$game/quelbrin") >"$work/out" 2>&1 || rc=$?
+[ "$rc" = 1 ] || fail "without its display the game ended with status $rc"
+grep -qF "cannot open a window: the display :987 did not accept the game" "$work/out" ||
+  fail "without its display the game did not say why"
+
 # --- start: centred, on the main menu
 echo "--- start: centred, on the main menu"
 start_game
