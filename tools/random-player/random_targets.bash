@@ -1,5 +1,8 @@
 # Where the random player's inputs land: the window on top and its known places.
 # Needs game_windows.bash, MAIN (the main window) and xdotool.
+# Command output is read through here-strings, not process substitution: two long
+# runs hung with bash waiting for a child that no longer existed, one of them while
+# applying an input, which read its points through process substitution.
 
 # Sets TOP (window id), TOP_KIND (main, message, dialog, box), TOP_W, TOP_H and
 # the main window's WIN_X, WIN_Y, WIN_W, WIN_H, from one listing of the windows:
@@ -34,7 +37,7 @@ find_top_window() {
     if [ "$rank" -gt "$best" ]; then
       best=$rank TOP=$id TOP_KIND=$kind TOP_W=$w TOP_H=$h
     fi
-  done < <(xwininfo -root -tree 2>/dev/null | grep -E '"(Quelbrin|Message|Load Game|Save Game)": ')
+  done <<<"$(xwininfo -root -tree 2>/dev/null | grep -E '"(Quelbrin|Message|Load Game|Save Game)": ')"
   if [ "$TOP_KIND" = main ]; then TOP_W=$WIN_W TOP_H=$WIN_H; fi
 }
 
@@ -90,7 +93,7 @@ apply_input() {
   local a=($INPUT) x y x2 y2 n list
   case ${a[0]} in
   spot)
-    mapfile -t list < <(spots)
+    mapfile -t list <<<"$(spots)"
     n=${#list[@]}
     # Skewed towards the first places: a[1] is 0..999.
     read -r x y <<<"${list[a[1] * a[1] * n / 1000000]}"
@@ -98,20 +101,20 @@ apply_input() {
     echo "press $x,$y"
     ;;
   click)
-    read -r x y < <(point "${a[1]}" "${a[2]}")
+    read -r x y <<<"$(point "${a[1]}" "${a[2]}")"
     xdotool mousemove --window "$TOP" "$x" "$y" click --delay 1 1 2>/dev/null || true
     echo "press $x,$y"
     ;;
   drag)
-    read -r x y < <(point "${a[1]}" "${a[2]}")
-    read -r x2 y2 < <(point "${a[3]}" "${a[4]}")
+    read -r x y <<<"$(point "${a[1]}" "${a[2]}")"
+    read -r x2 y2 <<<"$(point "${a[3]}" "${a[4]}")"
     xdotool mousemove --window "$TOP" "$x" "$y" mousedown 1 sleep 0.03 \
       mousemove --window "$TOP" $(((x + x2) / 2)) $(((y + y2) / 2)) sleep 0.03 \
       mousemove --window "$TOP" "$x2" "$y2" sleep 0.03 mouseup 1 2>/dev/null || true
     echo "drag $x,$y to $x2,$y2"
     ;;
   button)
-    read -r x y < <(point "${a[2]}" "${a[3]}")
+    read -r x y <<<"$(point "${a[2]}" "${a[3]}")"
     xdotool mousemove --window "$TOP" "$x" "$y" click --delay 1 "${a[1]}" 2>/dev/null || true
     echo "button ${a[1]} at $x,$y"
     ;;
