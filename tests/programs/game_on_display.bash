@@ -78,8 +78,8 @@ geometry() { # of window $1 (default the game's): left top width height
 }
 click() { xdo mousemove --window "$win" "$1" "$2" click 1; sleep "${3:-0.4}"; }
 shot() { /usr/bin/import -window root "$work/shot.png"; }
-wait_exit() { # the game's end within 10 s, with status 0
-  for _ in $(seq 100); do
+wait_exit() { # the game's end within 30 s (a loaded machine), with status 0
+  for _ in $(seq 300); do
     if ! kill -0 "$gamepid" 2>/dev/null; then
       local rc=0
       wait "$gamepid" || rc=$?

@@ -364,6 +364,9 @@ xdotool mousemove --window "$D" 100 54 click 1
 sleep 0.3
 xdotool mousemove --window "$D" 140 276 click 1
 poll 10 window_gone "$D" || fail "the load dialog stayed open"
+# The load runs once the dialog is gone: let it finish before the next press (once, on a
+# loaded machine, the report page did not come).
+sleep 1
 click 538 70
 poll 10 cell_shown manage_tab palm 131 28 || fail "no report page after loading"
 poll 10 regions_same "$saved_shot" "$PLAN_FLOOR" || fail "the floor plan with the worker is not back"
